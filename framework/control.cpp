@@ -1,0 +1,102 @@
+#include "framework/control.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QPixmap>
+
+#include "framework/native_widgets.h"
+#include "framework/picture.h"
+#include "framework/window.h"
+
+namespace framework {
+
+struct Control::Native {
+    explicit Native(QWidget* w) : widget(w) {}
+    WidgetHandle widget;
+};
+
+Control::Control(QWidget* widget, ControlDesign design)
+    : native_(std::make_unique<Native>(widget)), design_(std::move(design)) {
+    widget->hide();
+    ApplyDesign(design_);
+}
+
+Control::~Control() = default;
+
+void Control::ApplyDesign(const ControlDesign& design) {
+    const int index = design_.index;
+    design_ = design;
+    if (window_) design_.index = index;
+    QWidget* widget = NativeWidget();
+    widget->setObjectName(QString::fromStdString(design.name));
+    widget->setGeometry(design.left, design.top, design.width, design.height);
+    widget->setEnabled(design.enabled);
+    widget->setToolTip(QString::fromStdString(design.helpTag));
+    if (window_) widget->setVisible(design.visible);
+}
+
+QWidget* Control::NativeWidget() const {
+    QWidget* widget = native_->widget.get();
+    if (!widget) throw NilObjectException();
+    return widget;
+}
+
+void Control::AttachTo(Window& window, QWidget* parent, int index) {
+    window_ = &window;
+    design_.index = index;
+    QWidget* widget = NativeWidget();
+    widget->setParent(parent);
+    widget->setGeometry(design_.left, design_.top, design_.width, design_.height);
+    widget->setVisible(design_.visible);
+}
+
+int Control::Left() const { return design_.left; }
+int Control::Top() const { return design_.top; }
+int Control::Width() const { return design_.width; }
+int Control::Height() const { return design_.height; }
+
+void Control::SetLeft(int left) {
+    design_.left = left;
+    NativeWidget()->move(design_.left, design_.top);
+}
+void Control::SetTop(int top) {
+    design_.top = top;
+    NativeWidget()->move(design_.left, design_.top);
+}
+void Control::SetWidth(int width) {
+    design_.width = width;
+    NativeWidget()->resize(design_.width, design_.height);
+}
+void Control::SetHeight(int height) {
+    design_.height = height;
+    NativeWidget()->resize(design_.width, design_.height);
+}
+
+bool Control::Visible() const { return design_.visible; }
+void Control::SetVisible(bool visible) {
+    design_.visible = visible;
+    if (window_) NativeWidget()->setVisible(visible);
+}
+
+bool Control::Enabled() const { return design_.enabled; }
+void Control::SetEnabled(bool enabled) {
+    design_.enabled = enabled;
+    NativeWidget()->setEnabled(enabled);
+}
+
+void Control::SetHelpTag(const String& text) {
+    design_.helpTag = text;
+    NativeWidget()->setToolTip(QString::fromStdString(text));
+}
+
+void Control::Refresh(bool) { NativeWidget()->update(); }
+
+void Control::Close() {
+    if (window_) window_->RemoveControl(*this);
+}
+
+Ref<Picture> Control::Snapshot() const {
+    return Picture::FromImage(NativeWidget()->grab().toImage());
+}
+
+}  // namespace framework

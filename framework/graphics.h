@@ -1,0 +1,90 @@
+#pragma once
+// A drawing surface: the bitmap of a picture, or a control while it paints. Lines are drawn
+// with a pen of PenWidth by PenHeight pixels hanging right of and below the path; text and
+// rectangles are drawn as shapes placed by their centre.
+//
+// For tests a Graphics keeps, on request, a journal of its drawing calls with their arguments
+// exactly as passed, so that geometry can be checked without depending on fonts.
+
+#include <memory>
+#include <vector>
+
+#include "framework/color.h"
+#include "framework/shapes.h"
+#include "framework/text.h"
+
+class QImage;
+class QPainter;
+
+namespace framework {
+
+class Picture;
+
+struct DrawCall {
+    enum class Kind { Line, Object, Picture, ClearRect };
+    enum class Shape { None, Text, Rect };
+
+    Kind kind = Kind::Line;
+    // Line: the two ends. Object: the position passed (x1, y1). Picture: its origin (x1, y1).
+    // ClearRect: left, top, width, height.
+    double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    Shape shape = Shape::None;
+    String text;
+    Color fillColor;
+    double fill = 0;
+    bool bold = false;
+    double textSize = 0;
+    double width = 0, height = 0;  // of a rectangle
+    double borderWidth = 0;
+    int penWidth = 1, penHeight = 1;
+    const Picture* picture = nullptr;
+};
+
+class Graphics {
+public:
+    // Draws into `image`, opening a painter on first use and keeping it until Flush(), so
+    // that a long run of drawing calls costs one painter.
+    explicit Graphics(QImage& image);
+    // Draws through a painter that someone else owns, such as a widget's while it paints.
+    Graphics(QPainter& painter, int width, int height);
+    ~Graphics();
+    Graphics(const Graphics&) = delete;
+    Graphics& operator=(const Graphics&) = delete;
+
+    void DrawLine(int x1, int y1, int x2, int y2);
+    void DrawObject(const Ref<Object2D>& shape, double x, double y);
+    void DrawPicture(const Ref<Picture>& picture, int x, int y);
+    void ClearRect(int x, int y, int width, int height);
+
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+
+    int PenWidth = 1;
+    int PenHeight = 1;
+    Color ForeColor = kBlack;
+
+    void StartJournal();
+    void StopJournal();
+    void ClearJournal() { journal_.clear(); }
+    const std::vector<DrawCall>& Journal() const { return journal_; }
+
+    // Ends the painter on the bitmap so that the bitmap can be read or copied.
+    void Flush();
+
+private:
+    QPainter& Painter();
+    void PaintShape(const Object2D& shape, double x, double y);
+    void Record(DrawCall call);
+
+    struct FontCache;
+    std::unique_ptr<FontCache> fonts_;
+    QImage* image_ = nullptr;
+    QPainter* borrowed_ = nullptr;
+    std::unique_ptr<QPainter> own_;
+    int width_ = 0;
+    int height_ = 0;
+    bool journaling_ = false;
+    std::vector<DrawCall> journal_;
+};
+
+}  // namespace framework

@@ -1,0 +1,43 @@
+#pragma once
+// The toolkit's widgets behind windows and controls; private to the framework.
+
+#include <QPointer>
+#include <QWidget>
+
+namespace framework {
+
+class Window;
+
+// Keeps a widget that a Qt parent may also own: deletes it unless the parent already has.
+class WidgetHandle {
+public:
+    explicit WidgetHandle(QWidget* widget) : widget_(widget) {}
+    ~WidgetHandle() { delete widget_.data(); }
+    WidgetHandle(const WidgetHandle&) = delete;
+    WidgetHandle& operator=(const WidgetHandle&) = delete;
+    QWidget* get() const { return widget_.data(); }
+
+private:
+    QPointer<QWidget> widget_;
+};
+
+// The top-level widget of a Window: passes activation, painting, keys and closing to it.
+class WindowWidget final : public QWidget {
+public:
+    explicit WindowWidget(Window& owner);
+    QWidget* content() const { return content_; }
+    void setMenuBarWidget(QWidget* bar);
+
+protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    bool offerKey(QKeyEvent* event);
+    Window& owner_;
+    QWidget* content_;
+};
+
+}  // namespace framework

@@ -1,0 +1,73 @@
+#pragma once
+// The running framework: the toolkit's application, the registered application object, the
+// open windows with their implicit instances, and the event loop.
+
+#include <functional>
+#include <memory>
+#include <typeindex>
+#include <vector>
+
+#include "framework/application.h"
+#include "framework/nil_object.h"
+
+class QApplication;
+
+namespace framework {
+
+class Window;
+
+class Runtime {
+public:
+    Runtime(int& argc, char** argv);
+    ~Runtime();
+    Runtime(const Runtime&) = delete;
+    Runtime& operator=(const Runtime&) = delete;
+
+    // The runtime of this process; NilObjectException before it exists.
+    static Runtime& Current();
+
+    // Runs `startup` under the framework's exception handling, raises the application's Open
+    // on the first turn of the event loop and runs the loop until the application quits.
+    // Returns the loop's exit status.
+    int Run(const std::function<void()>& startup);
+    void Quit(int status = 0);
+
+    void RegisterAppObject(std::unique_ptr<Application> app);
+    Application* AppObject() const { return app_.get(); }
+
+    // Open windows. A window belongs to the runtime from its creation until it is closed;
+    // a closed window is forgotten and destroyed once the current event has been handled.
+    template <class W>
+    W* FindOpenWindow() const {
+        return static_cast<W*>(FindOpenWindow(typeid(W)));
+    }
+    Window* FindOpenWindow(const std::type_info& type) const;
+    Window& Adopt(std::unique_ptr<Window> window);
+    void Forget(Window& window);
+    const std::vector<std::unique_ptr<Window>>& OpenWindows() const { return open_; }
+    // Destroys what was closed; runs by itself after each event, tests may call it directly.
+    void DestroyClosed();
+    // Queues `work` to run once the current event has been handled.
+    void Later(std::function<void()> work);
+
+    // The application's window in front, if it is one of the open windows.
+    Window* FrontWindow() const;
+
+private:
+    std::unique_ptr<QApplication> qt_;
+    std::unique_ptr<Application> app_;
+    std::vector<std::unique_ptr<Window>> open_;
+    std::vector<std::unique_ptr<Window>> closed_;
+    bool destroyQueued_ = false;
+};
+
+// The implicit instance of a window class: the open window of that class, or a new one,
+// constructed and opened.
+template <class W>
+W& ImplicitInstance() {
+    Runtime& runtime = Runtime::Current();
+    if (W* open = runtime.FindOpenWindow<W>()) return *open;
+    return static_cast<W&>(runtime.Adopt(std::make_unique<W>()));
+}
+
+}  // namespace framework

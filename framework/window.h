@@ -1,0 +1,126 @@
+#pragma once
+// Windows. A program window derives from Window, describes itself in Layout and CreateControls
+// and answers the window's events in the Event_ methods; the runtime builds it through
+// ImplicitInstance<W>() and owns it until it is closed.
+
+#include <map>
+#include <memory>
+#include <vector>
+
+#include "framework/application.h"
+#include "framework/control.h"
+#include "framework/graphics.h"
+#include "framework/nil_object.h"
+#include "framework/text.h"
+
+class QWidget;
+
+namespace framework {
+
+class MenuBar;
+
+enum class WindowFrame { Document, Sheet };
+
+struct WindowDesign {
+    String title;
+    int width = 300;
+    int height = 300;
+    int minWidth = 64;
+    int minHeight = 64;
+    int maxWidth = 32000;
+    int maxHeight = 32000;
+    WindowFrame frame = WindowFrame::Document;
+    bool visible = true;
+    bool closeButton = true;
+    bool resizeable = true;
+    bool maximizeButton = true;
+    bool minimizeButton = true;
+};
+
+class Window {
+public:
+    Window();
+    virtual ~Window();
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+
+    void Show();
+    // Shows the window as a sheet attached to `parent`: window-modal, over the parent's top.
+    void ShowWithin(Window& parent, int sheetCode = -1);
+    void Close();
+    // Asks for a repaint of the whole window; painting happens later, once.
+    void Refresh(bool eraseBackground = true);
+
+    String Title() const;
+    void SetTitle(const String& title);
+    int Width() const;
+    int Height() const;
+    bool Visible() const;
+    bool IsClosed() const { return closed_; }
+    WindowFrame Frame() const { return design_.frame; }
+    bool HasCloseButton() const { return design_.closeButton; }
+
+    void SetMenuBar(Ref<framework::MenuBar> bar);
+    const Ref<framework::MenuBar>& MenuBar() const { return menuBar_; }
+
+    // Controls are found by name and, for members of a control array, by index.
+    Control* ControlByName(std::string_view name, int index = Control::kNotInArray) const;
+    template <class C>
+    C* Find(std::string_view name, int index = Control::kNotInArray) const {
+        return dynamic_cast<C*>(ControlByName(name, index));
+    }
+    // Adds a control under its design name and index. A control-array member added with
+    // Control::kNextIndex is numbered one above the highest member present, so that members
+    // added after all those above 0 were closed count 1, 2, 3 ... again.
+    template <class C>
+    C& Add(std::unique_ptr<C> control) {
+        C& added = *control;
+        AddControl(std::move(control));
+        return added;
+    }
+    void AddControl(std::unique_ptr<Control> control);
+    // Called by Control::Close.
+    void RemoveControl(Control& control);
+    std::vector<Control*> Controls() const;
+
+    // Menu commands reach the handler registered under the item's name, letter case aside.
+    void AddMenuHandler(const String& itemName, MenuHandler handler);
+    const MenuHandler* FindMenuHandler(std::string_view itemName) const;
+
+    // Window events, raised by the framework.
+    virtual void Event_Open() {}
+    virtual void Event_Activate() {}
+    virtual void Event_EnableMenuItems() {}
+    virtual void Event_Paint(Graphics&) {}
+    // Runs before the key acts; True keeps the key from acting.
+    virtual bool Event_KeyDown(const String&) { return false; }
+
+    // The toolkit's widget of the window, for tests that deliver real input events.
+    QWidget* NativeWidget() const;
+    // The area the controls stand in, below the menu bar.
+    QWidget* ContentWidget() const;
+
+    // Builds the window: Layout, CreateControls, AddMenuHandlers, then Open; called once by
+    // the runtime when it adopts the window.
+    void Construct();
+
+protected:
+    // Construction hooks.
+    virtual void Layout() {}
+    virtual void CreateControls() {}
+    virtual void AddMenuHandlers() {}
+
+    void ApplyDesign(const WindowDesign& design);
+
+private:
+    struct Native;
+    std::unique_ptr<Native> native_;
+    WindowDesign design_;
+    Ref<framework::MenuBar> menuBar_;
+    std::vector<std::unique_ptr<Control>> controls_;
+    std::vector<std::unique_ptr<Control>> closedControls_;
+    std::map<String, MenuHandler> menuHandlers_;
+    bool closed_ = false;
+};
+
+}  // namespace framework
