@@ -1,0 +1,78 @@
+#pragma once
+// A fresh worksheet window for each test, with the journal of its bitmap switched on.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "framework/runtime.h"
+#include "worksheet/rect_select.h"
+#include "worksheet/window1.h"
+
+namespace testsupport {
+
+using framework::DrawCall;
+
+class WorksheetTest : public testing::Test {
+protected:
+    void SetUp() override {
+        auto& runtime = framework::Runtime::Current();
+        if (auto* old = runtime.FindOpenWindow<worksheet::Window1>()) old->Close();
+        runtime.DestroyClosed();
+        window = &framework::ImplicitInstance<worksheet::Window1>();
+        sheet().StartJournal();
+    }
+    void TearDown() override {
+        window->Close();
+        framework::Runtime::Current().DestroyClosed();
+    }
+
+    framework::Graphics& sheet() { return window->thepic->Graphics(); }
+    const std::vector<DrawCall>& journal() { return sheet().Journal(); }
+
+    // The texts drawn with the text shape, in drawing order.
+    std::vector<DrawCall> texts() {
+        std::vector<DrawCall> found;
+        for (const auto& call : journal()) {
+            if (call.shape == DrawCall::Shape::Text) found.push_back(call);
+        }
+        return found;
+    }
+    std::vector<DrawCall> lines() {
+        std::vector<DrawCall> found;
+        for (const auto& call : journal()) {
+            if (call.kind == DrawCall::Kind::Line) found.push_back(call);
+        }
+        return found;
+    }
+    // The last text drawn at cell (col, row) of the grid, "" when none.
+    std::string cell(int col, int row) {
+        std::string text;
+        for (const auto& call : texts()) {
+            if (call.x1 == 13 * col + 6 && call.y1 == 20 * row + 38) text = call.text;
+        }
+        return text;
+    }
+    // The characters of `row`, left to right, one per column; points on borders as ".".
+    std::string rowText(int row) {
+        std::vector<std::pair<double, std::string>> found;
+        for (const auto& call : texts()) {
+            if (call.y1 == 20 * row + 38 && call.text != "X") found.emplace_back(call.x1, call.text);
+        }
+        std::stable_sort(found.begin(), found.end(),
+                         [](const auto& a, const auto& b) { return a.first < b.first; });
+        std::string text;
+        double lastX = -1;
+        for (const auto& [x, t] : found) {
+            if (x == lastX) text.pop_back();  // drawn again over the same cell
+            text += t;
+            lastX = x;
+        }
+        return text;
+    }
+
+    worksheet::Window1* window = nullptr;
+};
+
+}  // namespace testsupport

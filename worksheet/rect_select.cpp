@@ -1,0 +1,25 @@
+#include "worksheet/rect_select.h"
+
+namespace worksheet {
+
+framework::ControlDesign RectSelect::Template() {
+    return {.name = "RectSelect", .index = 0, .left = 27, .top = 32, .width = 13, .height = 20,
+            .initialParent = "Canvas1"};
+}
+
+RectSelect::RectSelect(Window1& window, std::int32_t index) : Canvas(Template()) {
+    framework::ControlDesign design = Template();
+    design.index = index;
+    ApplyDesign(design);
+    MouseDown = [&window](Canvas& sender, int x, int y) {
+        return window.RectSelect_MouseDown(sender, x, y);
+    };
+}
+
+RectSelect::RectSelect(Window1& window) : RectSelect(window, kNextIndex) {}
+
+RectSelect& RectSelect::AddTo(Window1& window) {
+    return window.Add(std::make_unique<RectSelect>(window));
+}
+
+}  // namespace worksheet

@@ -1,0 +1,27 @@
+#include "worksheet/step_arithmetic.h"
+
+namespace worksheet {
+
+using namespace framework;
+
+StepResult ComputeStep(std::string_view divided, std::string_view divider) {
+    StepResult step;
+    step.dividend = Trunc(Val(divided));
+    const std::int32_t b = Trunc(Val(divider));
+    if (b < 1) {
+        step.remainder = step.dividend;
+        return step;
+    }
+    step.quotient = Trunc(static_cast<double>(step.dividend) / static_cast<double>(b));
+    step.product = static_cast<std::int32_t>(static_cast<std::int64_t>(step.quotient) * b);
+    step.remainder = step.dividend % b;
+    return step;
+}
+
+String CheckEquation(const String& divider, std::int32_t divided) {
+    const StepResult step = ComputeStep(Str(divided), divider);
+    return divider + " * " + Str(step.quotient) + " + " + Str(step.remainder) + " = " +
+           Str(divided);
+}
+
+}  // namespace worksheet

@@ -1,0 +1,25 @@
+#pragma once
+// The arithmetic of one subtraction step, on digit texts as the worksheet holds them.
+
+#include <cstdint>
+
+#include "framework/text.h"
+
+namespace worksheet {
+
+struct StepResult {
+    std::int32_t dividend = 0;  // the partial dividend's value
+    std::int32_t quotient = 0;  // one digit, as every partial dividend stays below 10 x divisor
+    std::int32_t product = 0;
+    std::int32_t remainder = 0;
+};
+
+// `divided` and `divider` are read as numbers and converted to Int32; the quotient is their
+// Double quotient truncated. A divisor that reads below 1 gives quotient 0 and the whole
+// partial dividend as remainder rather than dividing by zero.
+StepResult ComputeStep(std::string_view divided, std::string_view divider);
+
+// "12 * 1 + 3 = 15": divisor text, quotient digit, remainder and partial dividend.
+framework::String CheckEquation(const framework::String& divider, std::int32_t divided);
+
+}  // namespace worksheet
