@@ -5,6 +5,7 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "framework/control.h"
 #include "framework/guard.h"
 #include "framework/window.h"
 
@@ -31,7 +32,7 @@ Runtime::Runtime(int& argc, char** argv)
 }
 
 Runtime::~Runtime() {
-    closed_.clear();
+    DestroyClosed();
     // The newest windows first: a sheet is gone before the window it was attached to.
     while (!open_.empty()) open_.pop_back();
     app_.reset();
@@ -80,10 +81,24 @@ void Runtime::Forget(Window& window) {
     if (at == open_.end()) return;
     closed_.push_back(std::move(*at));
     open_.erase(at);
+    QueueDestroyClosed();
+}
+
+void Runtime::Dispose(std::unique_ptr<Control> control) {
+    closedControls_.push_back(std::move(control));
+    QueueDestroyClosed();
+}
+
+void Runtime::QueueDestroyClosed() {
+    if (std::exchange(destroyQueued_, true)) return;
     Later([this] { DestroyClosed(); });
 }
 
-void Runtime::DestroyClosed() { closed_.clear(); }
+void Runtime::DestroyClosed() {
+    destroyQueued_ = false;
+    closedControls_.clear();
+    closed_.clear();
+}
 
 void Runtime::Later(std::function<void()> work) {
     QMetaObject::invokeMethod(

@@ -14,6 +14,7 @@ class QApplication;
 
 namespace framework {
 
+class Control;
 class Window;
 
 class Runtime {
@@ -45,6 +46,9 @@ public:
     Window& Adopt(std::unique_ptr<Window> window);
     void Forget(Window& window);
     const std::vector<std::unique_ptr<Window>>& OpenWindows() const { return open_; }
+    // Keeps a closed control until the current event has been handled, as it may be closing
+    // from its own handler.
+    void Dispose(std::unique_ptr<Control> control);
     // Destroys what was closed; runs by itself after each event, tests may call it directly.
     void DestroyClosed();
     // Queues `work` to run once the current event has been handled.
@@ -54,10 +58,13 @@ public:
     Window* FrontWindow() const;
 
 private:
+    void QueueDestroyClosed();
+
     std::unique_ptr<QApplication> qt_;
     std::unique_ptr<Application> app_;
     std::vector<std::unique_ptr<Window>> open_;
     std::vector<std::unique_ptr<Window>> closed_;
+    std::vector<std::unique_ptr<Control>> closedControls_;
     bool destroyQueued_ = false;
 };
 

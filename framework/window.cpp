@@ -93,7 +93,6 @@ Window::Window() : native_(std::make_unique<Native>(new WindowWidget(*this))) {}
 Window::~Window() {
     // Controls first: their widgets live inside the window's.
     controls_.clear();
-    closedControls_.clear();
 }
 
 QWidget* Window::NativeWidget() const {
@@ -220,14 +219,9 @@ void Window::RemoveControl(Control& control) {
         widget->hide();
         widget->setEnabled(false);
     }
-    closedControls_.push_back(std::move(*at));
+    std::unique_ptr<Control> closed = std::move(*at);
     controls_.erase(at);
-    // Destroyed after the current event, as the control may be closing from its own handler.
-    if (closedControls_.size() == 1) {
-        Runtime::Current().Later([this, alive = QPointer<QWidget>(NativeWidget())] {
-            if (alive) closedControls_.clear();
-        });
-    }
+    Runtime::Current().Dispose(std::move(closed));
 }
 
 std::vector<Control*> Window::Controls() const {

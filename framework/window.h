@@ -118,7 +118,6 @@ private:
     WindowDesign design_;
     Ref<framework::MenuBar> menuBar_;
     std::vector<std::unique_ptr<Control>> controls_;
-    std::vector<std::unique_ptr<Control>> closedControls_;
     std::map<String, MenuHandler> menuHandlers_;
     bool closed_ = false;
 };
