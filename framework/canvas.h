@@ -16,6 +16,10 @@ public:
     std::function<void(Canvas&, Graphics&)> Paint;
     std::function<bool(Canvas&, int x, int y)> MouseDown;
     std::function<void(Canvas&)> EnableMenuItems;
+
+    void Event_EnableMenuItems() override {
+        if (EnableMenuItems) EnableMenuItems(*this);
+    }
 };
 
 }  // namespace framework

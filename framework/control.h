@@ -23,6 +23,7 @@ struct ControlDesign {
     int height = 100;
     bool visible = true;
     bool enabled = true;
+    int tabIndex = 0;  // keyboard focus moves through the controls in this order
     String helpTag;
     // The name of the control it lies in; empty: the window itself.
     String initialParent;
@@ -55,6 +56,9 @@ public:
     void SetEnabled(bool enabled);
     const String& HelpTag() const { return design_.helpTag; }
     void SetHelpTag(const String& text);
+
+    // Raised for each control of the front window in the menus' enabling pass.
+    virtual void Event_EnableMenuItems() {}
 
     // Asks for a repaint; the paint happens later, once, however often this is called.
     void Refresh(bool eraseBackground = true);

@@ -4,9 +4,17 @@
 #include <QPointer>
 #include <QWidget>
 
+#include "framework/text.h"
+
+class QKeyEvent;
+
 namespace framework {
 
 class Window;
+
+// The text of a key press as handlers see it: with the command modifier (Ctrl) held, the key's
+// own character rather than a control code, so that Ctrl+W reads as "w".
+String KeyText(const QKeyEvent& event);
 
 // Keeps a widget that a Qt parent may also own: deletes it unless the parent already has.
 class WidgetHandle {
@@ -32,11 +40,13 @@ protected:
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     bool offerKey(QKeyEvent* event);
     Window& owner_;
+    const QEvent* offered_ = nullptr;
     QWidget* content_;
 };
 

@@ -1,12 +1,18 @@
 #include "framework/runtime.h"
 
 #include <QApplication>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QMetaObject>
+#include <QPlainTextEdit>
+#include <QTextEdit>
 #include <QTimer>
 #include <algorithm>
 
 #include "framework/control.h"
 #include "framework/guard.h"
+#include "framework/key_tracker.h"
+#include "framework/menu.h"
 #include "framework/window.h"
 
 namespace framework {
@@ -23,11 +29,73 @@ public:
     }
 };
 
+// The standard editing commands that menu items of these names give a focused text control.
+enum class Edit { None, Undo, Cut, Copy, Paste, Clear, SelectAll };
+
+Edit StandardEdit(std::string_view itemName) {
+    static const std::pair<std::string_view, Edit> kNames[] = {
+        {"EditUndo", Edit::Undo},   {"EditCut", Edit::Cut},     {"EditCopy", Edit::Copy},
+        {"EditPaste", Edit::Paste}, {"EditClear", Edit::Clear}, {"EditSelectAll", Edit::SelectAll}};
+    for (auto [name, edit] : kNames) {
+        if (name == itemName) return edit;
+    }
+    return Edit::None;
+}
+
+// Whether the focused text control can carry out `edit`, and with `perform` carries it out.
+bool StandardEditOnFocus(Edit edit, bool perform) {
+    QWidget* focus = QApplication::focusWidget();
+    if (auto* line = qobject_cast<QLineEdit*>(focus)) {
+        const bool editable = !line->isReadOnly();
+        const bool selected = line->hasSelectedText();
+        switch (edit) {
+            case Edit::Undo: return line->isUndoAvailable() && (!perform || (line->undo(), true));
+            case Edit::Cut: return editable && selected && (!perform || (line->cut(), true));
+            case Edit::Copy: return selected && (!perform || (line->copy(), true));
+            case Edit::Paste: return editable && (!perform || (line->paste(), true));
+            case Edit::Clear: return editable && selected && (!perform || (line->del(), true));
+            case Edit::SelectAll: return !perform || (line->selectAll(), true);
+            case Edit::None: return false;
+        }
+    }
+    if (auto* text = qobject_cast<QTextEdit*>(focus)) {
+        const bool editable = !text->isReadOnly();
+        const bool selected = text->textCursor().hasSelection();
+        switch (edit) {
+            case Edit::Undo:
+                return editable && text->document()->isUndoAvailable() &&
+                       (!perform || (text->undo(), true));
+            case Edit::Cut: return editable && selected && (!perform || (text->cut(), true));
+            case Edit::Copy: return selected && (!perform || (text->copy(), true));
+            case Edit::Paste: return editable && (!perform || (text->paste(), true));
+            case Edit::Clear:
+                return editable && selected &&
+                       (!perform || (text->textCursor().removeSelectedText(), true));
+            case Edit::SelectAll: return !perform || (text->selectAll(), true);
+            case Edit::None: return false;
+        }
+    }
+    return false;
+}
+
+void ShowInMessageBox(const String& description) {
+    auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Quillstep"),
+                                QString::fromStdString(description) +
+                                    QStringLiteral("\nThe program goes on."));
+    box->setAttribute(Qt::WA_DeleteOnClose);  // the box owns itself once shown
+    box->show();
+}
+
 }  // namespace
 
 Runtime::Runtime(int& argc, char** argv)
-    : qt_(std::make_unique<GuardedApplication>(argc, argv)) {
+    : qt_(std::make_unique<GuardedApplication>(argc, argv)),
+      keys_(std::make_unique<KeyTracker>()),
+      executablePath_(QCoreApplication::applicationFilePath().toStdString()),
+      urlOpener_(OpenInBrowser) {
     QApplication::setQuitOnLastWindowClosed(false);
+    qt_->installEventFilter(keys_.get());
+    SetExceptionReporter(ShowInMessageBox);
     current = this;
 }
 
@@ -36,6 +104,7 @@ Runtime::~Runtime() {
     // The newest windows first: a sheet is gone before the window it was attached to.
     while (!open_.empty()) open_.pop_back();
     app_.reset();
+    SetExceptionReporter(nullptr);
     current = nullptr;
 }
 
@@ -45,11 +114,15 @@ Runtime& Runtime::Current() {
 }
 
 int Runtime::Run(const std::function<void()>& startup) {
+    Start(startup);
+    return QApplication::exec();
+}
+
+void Runtime::Start(const std::function<void()>& startup) {
     CallHandler(startup);
     QTimer::singleShot(0, qt_.get(), [this] {
         if (app_) CallHandler([&] { app_->Event_Open(); });
     });
-    return QApplication::exec();
 }
 
 void Runtime::Quit(int status) { QApplication::exit(status); }
@@ -111,6 +184,74 @@ Window* Runtime::FrontWindow() const {
         if (window->NativeWidget() == active) return window.get();
     }
     return nullptr;
+}
+
+Ref<FolderItem> Runtime::ExecutableFile() const {
+    if (executablePath_.empty()) return nullptr;
+    return New<FolderItem>(executablePath_);
+}
+
+void Runtime::OpenUrl(const String& address) const {
+    if (urlOpener_) CallHandler([&] { urlOpener_(address); });
+}
+
+UrlOpener Runtime::SetUrlOpener(UrlOpener opener) {
+    return std::exchange(urlOpener_, std::move(opener));
+}
+
+Ref<MenuBar> Runtime::ActiveMenuBar() const {
+    if (Window* front = FrontWindow(); front && front->MenuBar()) return front->MenuBar();
+    return app_ ? app_->MenuBar() : nullptr;
+}
+
+void Runtime::UpdateMenus() {
+    const Ref<MenuBar> bar = ActiveMenuBar();
+    if (!bar) return;
+    Window* front = FrontWindow();
+    auto hasCommand = [&](const MenuItem& item) {
+        if (item.IsSeparator()) return false;
+        if (dynamic_cast<const QuitMenuItem*>(&item)) return true;
+        if (front && front->FindMenuHandler(item.Name())) return true;
+        if (app_ && app_->FindMenuHandler(item.Name())) return true;
+        return StandardEditOnFocus(StandardEdit(item.Name()), false);
+    };
+    auto reset = [&](const MenuItem& menu, auto& self) -> void {
+        for (int i = 0; i < menu.Count(); ++i) {
+            MenuItem& item = *menu.Item(i);
+            item.SetEnabled(item.Count() > 0 || (item.AutoEnable() && hasCommand(item)));
+            self(item, self);
+        }
+    };
+    reset(*bar, reset);
+    if (app_) CallHandler([&] { app_->Event_EnableMenuItems(); });
+    if (front) {
+        CallHandler([&] { front->Event_EnableMenuItems(); });
+        for (Control* control : front->Controls()) {
+            CallHandler([&] { control->Event_EnableMenuItems(); });
+        }
+    }
+}
+
+void Runtime::MenuCommand(MenuItem& item) {
+    UpdateMenus();
+    if (!item.Enabled()) return;
+    if (dynamic_cast<QuitMenuItem*>(&item)) {
+        Quit();
+        return;
+    }
+    if (Window* front = FrontWindow()) {
+        if (const MenuHandler* handler = front->FindMenuHandler(item.Name())) {
+            CallHandler(*handler, false);
+            return;
+        }
+    }
+    if (app_) {
+        if (const MenuHandler* handler = app_->FindMenuHandler(item.Name())) {
+            CallHandler(*handler, false);
+            return;
+        }
+    }
+    StandardEditOnFocus(StandardEdit(item.Name()), true);
 }
 
 }  // namespace framework

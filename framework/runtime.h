@@ -7,14 +7,21 @@
 #include <typeindex>
 #include <vector>
 
+#include <filesystem>
+
 #include "framework/application.h"
+#include "framework/folder_item.h"
 #include "framework/nil_object.h"
+#include "framework/show_url.h"
 
 class QApplication;
 
 namespace framework {
 
 class Control;
+class KeyTracker;
+class MenuItem;
+class MenuBar;
 class Window;
 
 class Runtime {
@@ -31,6 +38,8 @@ public:
     // on the first turn of the event loop and runs the loop until the application quits.
     // Returns the loop's exit status.
     int Run(const std::function<void()>& startup);
+    // Run without the event loop: start-up now, the application's Open on the next turn.
+    void Start(const std::function<void()>& startup);
     void Quit(int status = 0);
 
     void RegisterAppObject(std::unique_ptr<Application> app);
@@ -57,10 +66,33 @@ public:
     // The application's window in front, if it is one of the open windows.
     Window* FrontWindow() const;
 
+    // Menus. A command goes to the handler registered under its item's name on the front
+    // window, then on the application; an item without one acts on a focused text control
+    // where it names a standard editing command (EditCut, EditCopy, EditPaste, ...).
+    void MenuCommand(MenuItem& item);
+    // The enabling pass: items with a command to run are enabled, then the application's,
+    // the front window's and its controls' EnableMenuItems hooks run.
+    void UpdateMenus();
+    // The menu bar the front window shows.
+    Ref<framework::MenuBar> ActiveMenuBar() const;
+
+    const KeyTracker& Keys() const { return *keys_; }
+
+    // The program's executable file as a folder item.
+    Ref<FolderItem> ExecutableFile() const;
+    // Tests place the program elsewhere with this.
+    void SetExecutablePath(std::filesystem::path path) { executablePath_ = std::move(path); }
+
+    void OpenUrl(const String& address) const;
+    UrlOpener SetUrlOpener(UrlOpener opener);
+
 private:
     void QueueDestroyClosed();
 
     std::unique_ptr<QApplication> qt_;
+    std::unique_ptr<KeyTracker> keys_;
+    std::filesystem::path executablePath_;
+    UrlOpener urlOpener_;
     std::unique_ptr<Application> app_;
     std::vector<std::unique_ptr<Window>> open_;
     std::vector<std::unique_ptr<Window>> closed_;

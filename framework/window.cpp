@@ -1,20 +1,34 @@
 #include "framework/window.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPainter>
 #include <QScreen>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "framework/guard.h"
+#include "framework/menu.h"
 #include "framework/native_widgets.h"
+#include "framework/push_button.h"
 #include "framework/runtime.h"
 
 namespace framework {
 
 // ---- the toolkit side ---------------------------------------------------------------------
+
+String KeyText(const QKeyEvent& event) {
+    const int key = event.key();
+    if (event.modifiers().testFlag(Qt::ControlModifier) && key >= Qt::Key_A && key <= Qt::Key_Z) {
+        const char letter = static_cast<char>('a' + (key - Qt::Key_A));
+        return String(1, event.modifiers().testFlag(Qt::ShiftModifier) ? letter - 32 : letter);
+    }
+    return event.text().toStdString();
+}
 
 namespace {
 
@@ -34,7 +48,36 @@ private:
     Window& owner_;
 };
 
-String KeyText(const QKeyEvent& event) { return event.text().toStdString(); }
+void ForEachCommand(const MenuItem& menu, const std::function<void(MenuItem&)>& visit) {
+    for (int i = 0; i < menu.Count(); ++i) {
+        MenuItem& item = *menu.Item(i);
+        if (item.Count() > 0) {
+            ForEachCommand(item, visit);
+        } else {
+            visit(item);
+        }
+    }
+}
+
+// While a menu is open its items show the enabled state of the enabling pass; otherwise their
+// actions stay enabled, so that a shortcut reaches the command, which runs the pass itself.
+void FillMenu(QMenu& view, MenuItem& menu) {
+    for (int i = 0; i < menu.Count(); ++i) {
+        MenuItem& item = *menu.Item(i);
+        if (item.Count() > 0) {
+            FillMenu(*view.addMenu(QString::fromStdString(item.Text())), item);
+        } else {
+            view.addAction(item.Action());
+        }
+    }
+    QObject::connect(&view, &QMenu::aboutToShow, [&menu] {
+        Runtime::Current().UpdateMenus();
+        ForEachCommand(menu, [](MenuItem& item) { item.Action()->setEnabled(item.Enabled()); });
+    });
+    QObject::connect(&view, &QMenu::aboutToHide, [&menu] {
+        ForEachCommand(menu, [](MenuItem& item) { item.Action()->setEnabled(true); });
+    });
+}
 
 }  // namespace
 
@@ -44,6 +87,13 @@ WindowWidget::WindowWidget(Window& owner) : owner_(owner) {
     layout->setSpacing(0);
     content_ = new ContentWidget(owner, this);
     layout->addWidget(content_);
+}
+
+void WindowWidget::paintEvent(QPaintEvent*) {
+    if (owner_.Frame() != WindowFrame::Sheet) return;
+    QPainter painter(this);
+    painter.setPen(palette().color(QPalette::Mid));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 void WindowWidget::setMenuBarWidget(QWidget* bar) {
@@ -63,12 +113,19 @@ bool WindowWidget::offerKey(QKeyEvent* event) {
 
 // Keys typed into a control are offered to the window first.
 bool WindowWidget::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && offerKey(static_cast<QKeyEvent*>(event))) return true;
+    if (event->type() == QEvent::KeyPress) {
+        offered_ = event;
+        if (offerKey(static_cast<QKeyEvent*>(event))) return true;
+    }
     return QWidget::eventFilter(watched, event);
 }
 
+// Keys typed into a control were offered to the window by the filter; the rest reach it here,
+// and Return and Escape press the default and the cancel button.
 void WindowWidget::keyPressEvent(QKeyEvent* event) {
-    if (!offerKey(event)) QWidget::keyPressEvent(event);
+    if (event != offered_ && offerKey(event)) return;
+    if (owner_.PressButtonFor(event->key())) return;
+    QWidget::keyPressEvent(event);
 }
 
 void WindowWidget::closeEvent(QCloseEvent* event) {
@@ -108,7 +165,9 @@ QWidget* Window::ContentWidget() const {
 
 void Window::Construct() {
     Layout();
+    InstallMenus();
     CreateControls();
+    OrderFocus();
     AddMenuHandlers();
     CallHandler([&] { Event_Open(); });
     if (design_.visible && design_.frame != WindowFrame::Sheet && !closed_) Show();
@@ -117,8 +176,10 @@ void Window::Construct() {
 void Window::ApplyDesign(const WindowDesign& design) {
     design_ = design;
     QWidget* widget = NativeWidget();
-    Qt::WindowFlags flags = design.frame == WindowFrame::Sheet ? Qt::Dialog : Qt::Window;
-    flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    // A sheet has no title bar of its own: it hangs from the top of its parent's content.
+    Qt::WindowFlags flags = design.frame == WindowFrame::Sheet
+                                ? Qt::Dialog | Qt::FramelessWindowHint
+                                : Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
     if (design.frame != WindowFrame::Sheet) {
         if (design.closeButton) flags |= Qt::WindowCloseButtonHint;
         if (design.minimizeButton) flags |= Qt::WindowMinimizeButtonHint;
@@ -155,10 +216,7 @@ void Window::ShowWithin(Window& parent, int) {
     if (closed_) return;
     QWidget* widget = NativeWidget();
     QWidget* host = parent.NativeWidget();
-    if (widget->parentWidget() != host) {
-        const Qt::WindowFlags flags = widget->windowFlags();
-        widget->setParent(host, flags | Qt::Dialog);
-    }
+    if (widget->parentWidget() != host) widget->setParent(host, widget->windowFlags());
     widget->setWindowModality(Qt::WindowModal);
     // Like a sheet: centred across the top of the parent's content.
     const QPoint origin = parent.ContentWidget()->mapToGlobal(QPoint(0, 0));
@@ -242,5 +300,61 @@ const MenuHandler* Window::FindMenuHandler(std::string_view itemName) const {
 }
 
 void Window::SetMenuBar(Ref<framework::MenuBar> bar) { menuBar_ = std::move(bar); }
+
+// A window shows its own menu bar, or the application's; a sheet shows none but answers the
+// bar's shortcuts.
+void Window::InstallMenus() {
+    Ref<framework::MenuBar> bar = menuBar_;
+    if (!bar) {
+        if (Application* app = Runtime::Current().AppObject()) bar = app->MenuBar();
+    }
+    if (!bar) return;
+    QWidget* widget = NativeWidget();
+    ForEachCommand(*bar, [widget](MenuItem& item) { widget->addAction(item.Action()); });
+    if (design_.frame == WindowFrame::Sheet) return;
+
+    auto* view = new QMenuBar(widget);  // owned by the window's widget
+    for (int i = 0; i < bar->Count(); ++i) {
+        MenuItem& menu = *bar->Item(i);
+        FillMenu(*view->addMenu(QString::fromStdString(menu.Text())), menu);
+    }
+    native_->widget()->setMenuBarWidget(view);
+    if (design_.resizeable) {
+        widget->resize(design_.width, design_.height + view->sizeHint().height());
+    } else {
+        widget->adjustSize();
+    }
+}
+
+// Tab moves through the controls by their tab index; the first that takes the keyboard has it
+// when the window opens.
+void Window::OrderFocus() {
+    std::vector<QWidget*> chain;
+    std::vector<Control*> ordered = Controls();
+    std::stable_sort(ordered.begin(), ordered.end(), [](Control* a, Control* b) {
+        return a->Design().tabIndex < b->Design().tabIndex;
+    });
+    for (Control* control : ordered) {
+        QWidget* widget = control->NativeWidget();
+        if (widget->focusPolicy() & Qt::TabFocus) chain.push_back(widget);
+    }
+    for (std::size_t i = 1; i < chain.size(); ++i) QWidget::setTabOrder(chain[i - 1], chain[i]);
+    if (!chain.empty()) chain.front()->setFocus();
+}
+
+bool Window::PressButtonFor(int qtKey) {
+    const bool isReturn = qtKey == Qt::Key_Return || qtKey == Qt::Key_Enter;
+    const bool isEscape = qtKey == Qt::Key_Escape;
+    if (!isReturn && !isEscape) return false;
+    for (Control* control : Controls()) {
+        auto* button = dynamic_cast<PushButton*>(control);
+        if (!button || !button->Visible() || !button->Enabled()) continue;
+        if ((isReturn && button->Default()) || (isEscape && button->Cancel())) {
+            button->Press();
+            return true;
+        }
+    }
+    return false;
+}
 
 }  // namespace framework

@@ -95,6 +95,9 @@ public:
     // Runs before the key acts; True keeps the key from acting.
     virtual bool Event_KeyDown(const String&) { return false; }
 
+    // Return presses the default button, Escape the cancel button; true when one was pressed.
+    bool PressButtonFor(int qtKey);
+
     // The toolkit's widget of the window, for tests that deliver real input events.
     QWidget* NativeWidget() const;
     // The area the controls stand in, below the menu bar.
@@ -113,6 +116,9 @@ protected:
     void ApplyDesign(const WindowDesign& design);
 
 private:
+    void InstallMenus();
+    void OrderFocus();
+
     struct Native;
     std::unique_ptr<Native> native_;
     WindowDesign design_;
