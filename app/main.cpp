@@ -1,7 +1,9 @@
 #include "framework/runtime.h"
-#include "worksheet/window1.h"
+#include "shell/startup.h"
 
 int main(int argc, char** argv) {
     framework::Runtime runtime(argc, argv);
-    return runtime.Run([] { framework::ImplicitInstance<worksheet::Window1>().Show(); });
+    const int status = runtime.Run(shell::_Startup);
+    shell::ReleaseProgramHoldings();
+    return status;
 }

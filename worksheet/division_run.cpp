@@ -2,7 +2,10 @@
 // dividend's own digits, then decimal steps until the remainder is 0, a remainder repeats or
 // the sheet has no column left.
 
+#include "entry/window_input.h"
+#include "framework/runtime.h"
 #include "worksheet/decimal_point.h"
+#include "worksheet/number_text.h"
 #include "worksheet/rect_select.h"
 
 namespace worksheet {
@@ -23,22 +26,6 @@ constexpr std::int32_t kLongestNumber = 7;  // characters the entry dialog's fie
 constexpr const char* kOutOfRoomMessage = "no more room to calculate, results incomplete!";
 constexpr const char* kRepeatMessage = "Repeating decimal tail.";
 
-// The run works on digits and one point. Text can reach it that no key filter has seen (a
-// paste), so anything else is left out here.
-String DigitsAndFirstPoint(const String& text) {
-    String kept;
-    bool point = false;
-    for (char c : text) {
-        if (c >= '0' && c <= '9') {
-            kept += c;
-        } else if (c == '.' && !point) {
-            kept += c;
-            point = true;
-        }
-    }
-    return kept;
-}
-
 // What the entry dialog admits: at most 7 characters that do not read as zero.
 bool Workable(const String& number) { return Len(number) <= kLongestNumber && Val(number) != 0; }
 
@@ -50,6 +37,7 @@ void StripLeadingZeros(String& text) {
 
 void Window1::NewDivision(const String& divider, const String& divided) {
     ResetWorksheet(divider, divided);
+    // The run works on digits and one point; text that no key filter has seen is cut down here.
     dividerOriginal = DigitsAndFirstPoint(divider);
     dividedOriginal = DigitsAndFirstPoint(divided);
     if (!Workable(dividerOriginal) || !Workable(dividedOriginal)) return;
@@ -216,6 +204,8 @@ void Window1::dorepeating(std::int32_t i) {
 }
 
 // The entry dialog closes as soon as its problem is being worked.
-void Window1::CloseEntryDialog() {}
+void Window1::CloseEntryDialog() {
+    if (auto* dialog = Runtime::Current().FindOpenWindow<entry::WindowInput>()) dialog->Close();
+}
 
 }  // namespace worksheet

@@ -14,6 +14,7 @@ RectSelect::RectSelect(Window1& window, std::int32_t index) : Canvas(Template())
     MouseDown = [&window](Canvas& sender, int x, int y) {
         return window.RectSelect_MouseDown(sender, x, y);
     };
+    EnableMenuItems = [&window](Canvas& sender) { window.RectSelect_EnableMenuItems(sender); };
 }
 
 RectSelect::RectSelect(Window1& window) : RectSelect(window, kNextIndex) {}

@@ -62,8 +62,13 @@ public:
 
     void Canvas1_Paint(framework::Canvas& sender, framework::Graphics& g);
     bool RectSelect_MouseDown(framework::Canvas& sender, std::int32_t x, std::int32_t y);
+    void RectSelect_EnableMenuItems(framework::Canvas& sender);
+    void Event_Activate() override;
+    void Event_EnableMenuItems() override;
     void Event_Open() override;
+    bool _FileNewDivision_Action();
     bool _EditDeselectAll_Action();
+    bool _Editcopy_Action();
 
     void NewDivision(const String& divider, const String& divided);
     void DecimalDivider();
@@ -79,6 +84,7 @@ public:
 protected:
     void Layout() override;
     void CreateControls() override;
+    void AddMenuHandlers() override;
 
 private:
     void _CreateControls0();

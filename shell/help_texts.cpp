@@ -1,0 +1,57 @@
+#include "shell/help_texts.h"
+
+#include "framework/folder_item.h"
+#include "framework/runtime.h"
+
+namespace shell {
+
+using namespace framework;
+
+namespace {
+
+struct HelpText {
+    const char* fileName;
+    bool loaded = false;
+    String permaText;
+};
+
+HelpText& ProgramHelp() {
+    static HelpText text{"longdivisionHelp.txt"};
+    return text;
+}
+
+HelpText& DivisionHelp() {
+    static HelpText text{"LongDivisionTextUse.txt"};
+    return text;
+}
+
+String Read(HelpText& help) {
+    if (help.loaded) return help.permaText;
+    help.loaded = true;  // before touching any file: one attempt per run, whatever it meets
+    const Ref<FolderItem> folder = Runtime::Current().ExecutableFile()->Parent()->Parent();
+    if (!folder) throw NilObjectException();
+    const Ref<FolderItem> resources = folder->Child("Resources");
+    if (!resources) return help.permaText;
+    const Ref<TextInputStream> stream = resources->Child(help.fileName)->OpenAsTextFile();
+    if (!stream) return help.permaText;
+    help.permaText = stream->ReadAll();
+    stream->Close();
+    return help.permaText;
+}
+
+}  // namespace
+
+String longdivisionHelp() { return Read(ProgramHelp()); }
+String LongDivisionTextUse() { return Read(DivisionHelp()); }
+
+void ForgetHelpTexts() {
+    ProgramHelp() = HelpText{ProgramHelp().fileName};
+    DivisionHelp() = HelpText{DivisionHelp().fileName};
+}
+
+void ReleaseHelpTexts() {
+    ProgramHelp().permaText = String();
+    DivisionHelp().permaText = String();
+}
+
+}  // namespace shell

@@ -1,0 +1,14 @@
+#pragma once
+// From process start to the event loop and back.
+
+namespace shell {
+
+// The program's start-up: the application object with its menu bar and menu handlers, then
+// the entry sheet as the default window. The framework runs it before its event loop.
+void _Startup();
+
+// What the program still holds when the event loop has ended: the cached help texts, then
+// the menu bar.
+void ReleaseProgramHoldings();
+
+}  // namespace shell

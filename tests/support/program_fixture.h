@@ -1,0 +1,56 @@
+#pragma once
+// The real program started offscreen: application object, menu bar, worksheet and entry sheet,
+// driven with real key and mouse events.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTest>
+#include <QWidget>
+
+#include "entry/window_input.h"
+#include "framework/runtime.h"
+#include "shell/app.h"
+#include "shell/help_texts.h"
+#include "shell/menu_bar1.h"
+#include "shell/startup.h"
+#include "worksheet/window1.h"
+
+namespace testsupport {
+
+class ProgramTest : public testing::Test {
+protected:
+    void SetUp() override {
+        runtime().Start(shell::_Startup);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return runtime().FindOpenWindow<worksheet::Window1>(); }));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return sheet() && sheet()->Visible(); }));
+    }
+    void TearDown() override {
+        while (!runtime().OpenWindows().empty()) runtime().OpenWindows().back()->Close();
+        runtime().DestroyClosed();
+        shell::ReleaseProgramHoldings();
+        shell::ForgetHelpTexts();
+        runtime().RegisterAppObject(nullptr);
+    }
+
+    static framework::Runtime& runtime() { return framework::Runtime::Current(); }
+    static worksheet::Window1& worksheet() {
+        return *runtime().FindOpenWindow<worksheet::Window1>();
+    }
+    static entry::WindowInput* sheet() { return runtime().FindOpenWindow<entry::WindowInput>(); }
+    static QWidget* widget(framework::Control& control) { return control.NativeWidget(); }
+
+    // Types into a field as a person would: key presses through the toolkit.
+    static void type(framework::TextField& field, const char* text) {
+        QTest::keyClicks(field.NativeWidget(), QString::fromUtf8(text));
+    }
+    static void press(framework::TextField& field, Qt::Key key) {
+        QTest::keyClick(field.NativeWidget(), key);
+    }
+    static void settle() {
+        QCoreApplication::processEvents();
+        runtime().DestroyClosed();
+    }
+};
+
+}  // namespace testsupport
