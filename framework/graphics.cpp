@@ -164,6 +164,10 @@ void Graphics::DrawPicture(const Ref<Picture>& picture, int x, int y) {
         call.picture = &source;
         Record(std::move(call));
     }
+    if (source.IsBitmap() && source.IsBlank()) {
+        Painter().fillRect(x, y, source.Width(), source.Height(), Qt::white);
+        return;
+    }
     if (source.IsBitmap()) {
         const QImage& image = source.Image();
         Painter().drawImage(QPoint(x, y), image);

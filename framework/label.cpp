@@ -10,7 +10,8 @@ Label::Label(ControlDesign design, LabelDesign label) : Control(new QLabel, std:
     view->setTextFormat(Qt::PlainText);
     QFont font = view->font();
     font.setBold(label.bold);
-    if (label.textSize > 0) font.setPointSizeF(label.textSize);
+    // Sizes are pixels, as the worksheet's text sizes are.
+    if (label.textSize > 0) font.setPixelSize(static_cast<int>(label.textSize));
     view->setFont(font);
     QPalette palette = view->palette();
     palette.setColor(QPalette::WindowText,

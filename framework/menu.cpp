@@ -21,7 +21,7 @@ QAction* MenuItem::Action() {
     if (!action_) {
         action_ = std::make_unique<QAction>();
         action_->setMenuRole(QAction::NoRole);
-        action_->setText(QString::fromStdString(text_));
+        action_->setText(IsSeparator() ? QString() : QString::fromStdString(text_));
         action_->setSeparator(IsSeparator());
         action_->setShortcut(ToKeySequence(shortcut_));
         QObject::connect(action_.get(), &QAction::triggered,
@@ -33,7 +33,7 @@ QAction* MenuItem::Action() {
 void MenuItem::SetText(const String& text) {
     text_ = text;
     if (action_) {
-        action_->setText(QString::fromStdString(text));
+        action_->setText(IsSeparator() ? QString() : QString::fromStdString(text));
         action_->setSeparator(IsSeparator());
     }
 }

@@ -36,6 +36,8 @@ public:
     // The colour at (x, y); white outside the picture and for a vector picture.
     Color Pixel(int x, int y) const;
     int BitsPerPixel() const;
+    // A bitmap that nothing has been drawn into yet: all white.
+    bool IsBlank() const { return blank_; }
 
     // The bitmap as it stands, drawing finished; for the framework's own use.
     const QImage& Image() const;
@@ -43,12 +45,15 @@ public:
     static Ref<Picture> FromImage(const QImage& image);
 
 private:
+    void FillIfBlank() const;
+
     int width_;
     int height_;
     int depth_;
     std::unique_ptr<QImage> image_;
     std::unique_ptr<framework::Graphics> graphics_;
     std::unique_ptr<Group2D> objects_;
+    mutable bool blank_ = false;
 };
 
 Ref<Picture> NewPicture(int width, int height, int depth);

@@ -59,18 +59,22 @@ void ForEachCommand(const MenuItem& menu, const std::function<void(MenuItem&)>& 
     }
 }
 
-// While a menu is open its items show the enabled state of the enabling pass; otherwise their
-// actions stay enabled, so that a shortcut reaches the command, which runs the pass itself.
+// A menu is filled when it first opens, which keeps building a window quick; the shortcuts work
+// before, through the window's own actions. While a menu is open its items show the enabled
+// state of the enabling pass; otherwise their actions stay enabled, so that a shortcut reaches
+// the command, which runs the pass itself.
 void FillMenu(QMenu& view, MenuItem& menu) {
-    for (int i = 0; i < menu.Count(); ++i) {
-        MenuItem& item = *menu.Item(i);
-        if (item.Count() > 0) {
-            FillMenu(*view.addMenu(QString::fromStdString(item.Text())), item);
-        } else {
-            view.addAction(item.Action());
+    QObject::connect(&view, &QMenu::aboutToShow, [&view, &menu] {
+        if (view.isEmpty()) {
+            for (int i = 0; i < menu.Count(); ++i) {
+                MenuItem& item = *menu.Item(i);
+                if (item.Count() > 0) {
+                    FillMenu(*view.addMenu(QString::fromStdString(item.Text())), item);
+                } else {
+                    view.addAction(item.Action());
+                }
+            }
         }
-    }
-    QObject::connect(&view, &QMenu::aboutToShow, [&menu] {
         Runtime::Current().UpdateMenus();
         ForEachCommand(menu, [](MenuItem& item) { item.Action()->setEnabled(item.Enabled()); });
     });

@@ -1,0 +1,107 @@
+// How long the program takes from creating its application object to the first paint of the
+// worksheet, against a bare toolkit window of the same size painting a 1000 by 800 image.
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QPainter>
+#include <QWidget>
+#include <cstdlib>
+#include <malloc.h>
+
+#include "framework/runtime.h"
+#include "framework/window.h"
+#include "shell/app.h"
+#include "shell/startup.h"
+
+namespace {
+
+// Notes when a widget of the given name is first about to paint.
+class FirstPaint final : public QObject {
+public:
+    explicit FirstPaint(QString name) : name_(std::move(name)) {
+        qApp->installEventFilter(this);
+    }
+    ~FirstPaint() override { qApp->removeEventFilter(this); }
+    bool seen() const { return seen_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint && watched->objectName() == name_) seen_ = true;
+        return false;
+    }
+
+private:
+    QString name_;
+    bool seen_ = false;
+};
+
+void WaitFor(const FirstPaint& paint) {
+    while (!paint.seen()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
+void ProgramStartUp(benchmark::State& state) {
+    auto& runtime = framework::Runtime::Current();
+    for (auto _ : state) {
+        FirstPaint paint("Canvas1");
+        QElapsedTimer clock;
+        clock.start();
+        runtime.Start(shell::_Startup);
+        WaitFor(paint);
+        state.SetIterationTime(clock.nsecsElapsed() / 1e9);
+
+        while (!runtime.OpenWindows().empty()) runtime.OpenWindows().back()->Close();
+        runtime.DestroyClosed();
+        shell::ReleaseProgramHoldings();
+        runtime.RegisterAppObject(nullptr);
+    }
+}
+
+class BareWindow final : public QWidget {
+public:
+    BareWindow() : image_(1000, 800, QImage::Format_RGB16) {
+        image_.fill(Qt::white);
+        setObjectName("Bare");
+        resize(1000, 750);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override { QPainter(this).drawImage(0, 0, image_); }
+
+private:
+    QImage image_;
+};
+
+void BareQtWindow(benchmark::State& state) {
+    for (auto _ : state) {
+        FirstPaint paint("Bare");
+        QElapsedTimer clock;
+        clock.start();
+        auto window = std::make_unique<BareWindow>();
+        window->show();
+        WaitFor(paint);
+        state.SetIterationTime(clock.nsecsElapsed() / 1e9);
+    }
+}
+
+}  // namespace
+
+BENCHMARK(ProgramStartUp)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(2);
+BENCHMARK(BareQtWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(2);
+
+int main(int argc, char** argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    // Large buffers stay with the process between rounds, so that both sides are timed on
+    // their own work rather than on how the allocator happens to hand back memory.
+    if (!getenv("QUILLSTEP_COLD_ALLOCATOR")) {
+        mallopt(M_MMAP_MAX, 0);
+        mallopt(M_TRIM_THRESHOLD, 256 * 1024 * 1024);
+    }
+    framework::Runtime runtime(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

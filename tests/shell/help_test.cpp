@@ -1,0 +1,159 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+
+#include "framework/guard.h"
+#include "framework/show_url.h"
+#include "shell/window_about.h"
+#include "shell/window_help.h"
+#include "support/program_fixture.h"
+
+using namespace framework;
+namespace fs = std::filesystem;
+
+namespace {
+
+// The program placed in a folder of the test's own: <root>/bin/quillstep beside <root>/Resources.
+class HelpTest : public testsupport::ProgramTest {
+protected:
+    void SetUp() override {
+        ProgramTest::SetUp();
+        root = fs::temp_directory_path() /
+               ("quillstep-help-" + std::to_string(::getpid()) + "-" +
+                testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(root / "bin");
+        fs::create_directories(root / "Resources");
+        runtime().SetExecutablePath(root / "bin" / "quillstep");
+        reporter = SetExceptionReporter([this](const String& what) { reports.push_back(what); });
+    }
+    void TearDown() override {
+        SetExceptionReporter(std::move(reporter));
+        fs::remove_all(root);
+        ProgramTest::TearDown();
+    }
+    void write(const char* file, const std::string& text) {
+        std::ofstream(root / "Resources" / file, std::ios::binary) << text;
+    }
+    shell::Windowhelp* help() { return runtime().FindOpenWindow<shell::Windowhelp>(); }
+    String shown() { return help()->TextArea1().Text(); }
+
+    fs::path root;
+    std::vector<String> reports;
+    ExceptionReporter reporter;
+};
+
+}  // namespace
+
+TEST_F(HelpTest, BothTopicsShareOneWindowAndAreReadOnce) {
+    write("longdivisionHelp.txt", "How to use it.\nClick a digit.\n");
+    write("LongDivisionTextUse.txt", "Divide, multiply, subtract, bring down. \xC3\xB7\n");
+    EXPECT_TRUE(shell::App()._HelpProgram_Action());
+    ASSERT_NE(help(), nullptr);
+    EXPECT_EQ(help()->Title(), "Long Division Help");
+    EXPECT_EQ(help()->Width(), 472);
+    EXPECT_EQ(help()->Height(), 400);
+    EXPECT_TRUE(help()->Visible());
+    EXPECT_EQ(help()->TextArea1().Top(), -1);
+    EXPECT_FALSE(help()->TextArea1().ReadOnly());
+    EXPECT_EQ(shown(), "How to use it.\nClick a digit.\n");
+
+    shell::Windowhelp* first = help();
+    EXPECT_TRUE(shell::App()._HelpLongDivision_Action());
+    EXPECT_EQ(help(), first);
+    EXPECT_EQ(shown(), "Divide, multiply, subtract, bring down. \xC3\xB7\n");
+    help()->startup(3);
+    EXPECT_EQ(shown(), "Divide, multiply, subtract, bring down. \xC3\xB7\n");
+
+    help()->Close();
+    settle();
+    write("longdivisionHelp.txt", "changed");
+    fs::remove(root / "Resources" / "LongDivisionTextUse.txt");
+    shell::App()._HelpLongDivision_Action();
+    ASSERT_NE(help(), nullptr);  // a new window, its text from the cache
+    EXPECT_EQ(shown(), "Divide, multiply, subtract, bring down. \xC3\xB7\n");
+    shell::App()._HelpProgram_Action();
+    EXPECT_EQ(shown(), "How to use it.\nClick a digit.\n");
+    EXPECT_TRUE(reports.empty());
+}
+
+TEST_F(HelpTest, MissingOrEmptyTextsGiveAnEmptyWindowQuietlyAndForGood) {
+    write("longdivisionHelp.txt", "");
+    fs::create_directory(root / "Resources" / "LongDivisionTextUse.txt");  // a folder, no file
+    shell::App()._HelpProgram_Action();
+    EXPECT_EQ(shown(), "");
+    shell::App()._HelpLongDivision_Action();
+    EXPECT_EQ(shown(), "");
+
+    shell::ForgetHelpTexts();
+    fs::remove_all(root / "Resources");
+    shell::App()._HelpProgram_Action();
+    EXPECT_EQ(shown(), "");
+    fs::create_directories(root / "Resources");
+    write("longdivisionHelp.txt", "too late");
+    shell::App()._HelpProgram_Action();
+    EXPECT_EQ(shown(), "");  // not tried again in this run
+    EXPECT_TRUE(reports.empty());
+}
+
+TEST_F(HelpTest, OddFilesGiveADefinedTextQuickly) {
+    write("longdivisionHelp.txt", "bad \xFF\xFE bytes \xC3");
+    shell::App()._HelpProgram_Action();
+    EXPECT_EQ(shown().substr(0, 4), "bad ");
+    EXPECT_NE(shown().find("bytes"), String::npos);
+
+    std::string big;
+    for (int i = 0; big.size() < 4'000'000; ++i) big += "Line " + std::to_string(i) + " of a long help text.\n";
+    write("LongDivisionTextUse.txt", big);
+    const auto start = std::chrono::steady_clock::now();
+    shell::App()._HelpLongDivision_Action();
+    const auto took = std::chrono::steady_clock::now() - start;
+    EXPECT_EQ(shown().size(), big.size());
+    EXPECT_LT(took, std::chrono::seconds(2));
+}
+
+TEST_F(HelpTest, CtrlWClosesTheHelpWindowAndWAloneDoesNot) {
+    write("longdivisionHelp.txt", "text");
+    shell::App()._HelpProgram_Action();
+    QWidget* area = help()->TextArea1().NativeWidget();
+    QTest::keyClick(area, Qt::Key_W);
+    EXPECT_NE(help(), nullptr);
+    EXPECT_EQ(shown(), "wtext");  // typed into the text, which the next request replaces
+    QTest::keyClick(area, Qt::Key_Q, Qt::ControlModifier | Qt::AltModifier);
+    EXPECT_NE(help(), nullptr);
+    EXPECT_FALSE(help()->Event_KeyDown("w"));
+    QTest::keyClick(area, Qt::Key_W, Qt::ControlModifier);
+    EXPECT_EQ(help(), nullptr);
+}
+
+TEST_F(HelpTest, AboutBoxIsOneWindowWhoseWebButtonAsksForTheSiteEachTime) {
+    std::vector<String> opened;
+    auto previous = SetUrlOpener([&](const String& address) { opened.push_back(address); });
+    EXPECT_TRUE(shell::App()._FileAbout_Action());
+    auto* about = runtime().FindOpenWindow<shell::WindowAbout>();
+    ASSERT_NE(about, nullptr);
+    EXPECT_TRUE(shell::App()._FileAbout_Action());
+    EXPECT_EQ(runtime().FindOpenWindow<shell::WindowAbout>(), about);
+    EXPECT_EQ(about->Title(), "Untitled");
+    EXPECT_EQ(about->Width(), 267);
+    EXPECT_EQ(about->Height(), 120);
+    EXPECT_EQ(about->Find<Label>("StaticText1")->Text(), "Quillstep v. 0.6.01");
+    EXPECT_EQ(about->Find<Label>("StaticText2")->Text(), "by Bramblewick");
+
+    auto& web = *about->Find<PushButton>("PushButton1");
+    EXPECT_EQ(web.Caption(), "WEB");
+    QTest::mouseClick(web.NativeWidget(), Qt::LeftButton);
+    QTest::mouseClick(web.NativeWidget(), Qt::LeftButton);
+    EXPECT_EQ(opened, (std::vector<String>{shell::kMakerAddress, shell::kMakerAddress}));
+    EXPECT_FALSE(about->IsClosed());
+
+    auto& ok = *about->Find<PushButton>("PushButton2");
+    EXPECT_TRUE(ok.Default());
+    QTest::mouseClick(ok.NativeWidget(), Qt::LeftButton);
+    EXPECT_TRUE(about->IsClosed());
+    settle();
+    shell::App()._FileAbout_Action();
+    EXPECT_NE(runtime().FindOpenWindow<shell::WindowAbout>(), nullptr);
+    SetUrlOpener(std::move(previous));
+}
