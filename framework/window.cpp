@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "framework/application.h"
 #include "framework/guard.h"
 #include "framework/menu.h"
 #include "framework/native_widgets.h"
@@ -293,15 +294,6 @@ std::vector<Control*> Window::Controls() const {
 }
 
 // ---- menus --------------------------------------------------------------------------------
-
-void Window::AddMenuHandler(const String& itemName, MenuHandler handler) {
-    menuHandlers_[MenuHandlerKey(itemName)] = std::move(handler);
-}
-
-const MenuHandler* Window::FindMenuHandler(std::string_view itemName) const {
-    const auto at = menuHandlers_.find(MenuHandlerKey(itemName));
-    return at == menuHandlers_.end() ? nullptr : &at->second;
-}
 
 void Window::SetMenuBar(Ref<framework::MenuBar> bar) { menuBar_ = std::move(bar); }
 

@@ -3,11 +3,10 @@
 // and answers the window's events in the Event_ methods; the runtime builds it through
 // ImplicitInstance<W>() and owns it until it is closed.
 
-#include <map>
 #include <memory>
 #include <vector>
 
-#include "framework/application.h"
+#include "framework/menu_handlers.h"
 #include "framework/control.h"
 #include "framework/graphics.h"
 #include "framework/nil_object.h"
@@ -37,7 +36,7 @@ struct WindowDesign {
     bool minimizeButton = true;
 };
 
-class Window {
+class Window : public MenuHandlers {
 public:
     Window();
     virtual ~Window();
@@ -83,10 +82,6 @@ public:
     void RemoveControl(Control& control);
     std::vector<Control*> Controls() const;
 
-    // Menu commands reach the handler registered under the item's name, letter case aside.
-    void AddMenuHandler(const String& itemName, MenuHandler handler);
-    const MenuHandler* FindMenuHandler(std::string_view itemName) const;
-
     // Window events, raised by the framework.
     virtual void Event_Open() {}
     virtual void Event_Activate() {}
@@ -124,7 +119,6 @@ private:
     WindowDesign design_;
     Ref<framework::MenuBar> menuBar_;
     std::vector<std::unique_ptr<Control>> controls_;
-    std::map<String, MenuHandler> menuHandlers_;
     bool closed_ = false;
 };
 
