@@ -49,43 +49,6 @@ TEST(Picture, BitmapIsSixteenBitsAndVectorPictureHoldsShapes) {
     EXPECT_THROW(layer->Objects().Append(nullptr), NilObjectException);
 }
 
-TEST(Graphics, JournalKeepsCallsAsPassed) {
-    auto picture = NewPicture(100, 100, 16);
-    Graphics& g = picture->Graphics();
-    g.StartJournal();
-    auto text = New<StringShape>();
-    EXPECT_EQ(text->FillColor, kBlack);
-    EXPECT_EQ(text->Fill, 100);
-    EXPECT_FALSE(text->Bold);
-    text->Text = "X";
-    text->Bold = true;
-    text->Fill = 70;
-    text->FillColor = RGB(255, 0, 0);
-    g.DrawObject(text, 71, 58);
-    auto rect = New<RectShape>();
-    rect->Width = 13;
-    g.DrawObject(rect, 71.5, 50.25);
-    g.DrawLine(39, 100, 78, 100);
-    g.ClearRect(0, 0, 100, 40);
-    g.StopJournal();
-    g.DrawLine(0, 0, 1, 1);
-
-    const auto& calls = g.Journal();
-    ASSERT_EQ(calls.size(), 4u);
-    EXPECT_EQ(calls[0].text, "X");
-    EXPECT_EQ(calls[0].x1, 71);
-    EXPECT_EQ(calls[0].fillColor, RGB(255, 0, 0));
-    EXPECT_EQ(calls[0].fill, 70);
-    EXPECT_TRUE(calls[0].bold);
-    EXPECT_EQ(calls[1].shape, DrawCall::Shape::Rect);
-    EXPECT_EQ(calls[1].y1, 50.25);
-    EXPECT_EQ(calls[1].width, 13);
-    EXPECT_EQ(calls[2].kind, DrawCall::Kind::Line);
-    EXPECT_EQ(calls[2].x2, 78);
-    EXPECT_EQ(calls[3].kind, DrawCall::Kind::ClearRect);
-    EXPECT_EQ(calls[3].y2, 40);
-}
-
 TEST(Graphics, TextIsCentredOnXWithItsBaselineAtY) {
     auto picture = NewPicture(200, 100, 16);
     auto text = New<StringShape>();
@@ -131,17 +94,3 @@ TEST(Graphics, RectanglesArePlacedByTheirCentreAndLinesCoverTheirEnds) {
     EXPECT_EQ(ink.bottom, 43);
 }
 
-TEST(Graphics, TranslucentFillBlendsOverWhite) {
-    auto picture = NewPicture(50, 50, 16);
-    auto rect = New<RectShape>();
-    rect->Width = 20;
-    rect->Height = 20;
-    rect->BorderWidth = 0;
-    rect->Fill = 50;
-    rect->FillColor = RGB(200, 200, 255);
-    picture->Graphics().DrawObject(rect, 25, 25);
-    const Color c = picture->Pixel(25, 25);
-    EXPECT_NEAR(c.red, 228, 6);
-    EXPECT_NEAR(c.green, 228, 6);
-    EXPECT_NEAR(c.blue, 255, 6);
-}

@@ -6,7 +6,6 @@
 #include <QWidget>
 
 #include "framework/canvas.h"
-#include "framework/guard.h"
 #include "framework/runtime.h"
 
 using namespace framework;
@@ -20,11 +19,6 @@ public:
         ++built;
         ApplyDesign({.title = "Counted", .width = 200, .height = 100});
     }
-};
-
-class Throwing final : public Window {
-public:
-    void Event_Open() override { throw NilObjectException(); }
 };
 
 }  // namespace
@@ -69,19 +63,3 @@ TEST(ControlArray, RunTimeMembersCountFromOneAgainOnceAllAreClosed) {
     Runtime::Current().DestroyClosed();
 }
 
-TEST(Guard, AnExceptionLeavingAHandlerIsReportedAndTheProgramGoesOn) {
-    std::vector<String> reports;
-    auto previous = SetExceptionReporter([&](const String& what) { reports.push_back(what); });
-    Throwing& window = ImplicitInstance<Throwing>();  // its Open throws
-    EXPECT_FALSE(window.IsClosed());
-    auto& canvas = window.Add(std::make_unique<Canvas>(ControlDesign{.name = "C"}));
-    canvas.Paint = [](Canvas&, Graphics&) { throw std::runtime_error("paint failed"); };
-    canvas.Snapshot();  // renders the canvas, which runs its Paint
-    EXPECT_EQ(CallHandler([]() -> bool { throw 42; }, true), true);
-    SetExceptionReporter(std::move(previous));
-    ASSERT_EQ(reports.size(), 3u);
-    EXPECT_NE(reports[0].find("NilObjectException"), String::npos);
-    EXPECT_NE(reports[1].find("paint failed"), String::npos);
-    window.Close();
-    Runtime::Current().DestroyClosed();
-}

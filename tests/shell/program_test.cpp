@@ -142,8 +142,11 @@ TEST_F(ProgramRoadTest, AnExceptionInAHandlerIsReportedAndTheProgramGoesOn) {
     settle();
     bringWorksheetToFront();
     QTest::keyClick(worksheet().NativeWidget(), Qt::Key_N, Qt::ControlModifier);
+    worksheet().Canvas1().Paint = [](Canvas&, Graphics&) { throw std::runtime_error("paint"); };
+    worksheet().Canvas1().Snapshot();
     SetExceptionReporter(std::move(previous));
-    ASSERT_EQ(reports.size(), 1u);
+    ASSERT_EQ(reports.size(), 2u);
+    EXPECT_NE(reports[0].find("NilObjectException"), String::npos);
     worksheet().NewDivision("3", "1");  // and it still works
     EXPECT_TRUE(worksheet().StringAtDivisionEnd);
 }
