@@ -1,11 +1,8 @@
 #include "framework/runtime.h"
 
 #include <QApplication>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QMetaObject>
-#include <QPlainTextEdit>
-#include <QTextEdit>
 #include <QTimer>
 #include <algorithm>
 
@@ -13,6 +10,7 @@
 #include "framework/guard.h"
 #include "framework/key_tracker.h"
 #include "framework/menu.h"
+#include "framework/standard_editing.h"
 #include "framework/window.h"
 
 namespace framework {
@@ -28,55 +26,6 @@ public:
         return CallHandler([&] { return QApplication::notify(receiver, event); }, false);
     }
 };
-
-// The standard editing commands that menu items of these names give a focused text control.
-enum class Edit { None, Undo, Cut, Copy, Paste, Clear, SelectAll };
-
-Edit StandardEdit(std::string_view itemName) {
-    static const std::pair<std::string_view, Edit> kNames[] = {
-        {"EditUndo", Edit::Undo},   {"EditCut", Edit::Cut},     {"EditCopy", Edit::Copy},
-        {"EditPaste", Edit::Paste}, {"EditClear", Edit::Clear}, {"EditSelectAll", Edit::SelectAll}};
-    for (auto [name, edit] : kNames) {
-        if (name == itemName) return edit;
-    }
-    return Edit::None;
-}
-
-// Whether the focused text control can carry out `edit`, and with `perform` carries it out.
-bool StandardEditOnFocus(Edit edit, bool perform) {
-    QWidget* focus = QApplication::focusWidget();
-    if (auto* line = qobject_cast<QLineEdit*>(focus)) {
-        const bool editable = !line->isReadOnly();
-        const bool selected = line->hasSelectedText();
-        switch (edit) {
-            case Edit::Undo: return line->isUndoAvailable() && (!perform || (line->undo(), true));
-            case Edit::Cut: return editable && selected && (!perform || (line->cut(), true));
-            case Edit::Copy: return selected && (!perform || (line->copy(), true));
-            case Edit::Paste: return editable && (!perform || (line->paste(), true));
-            case Edit::Clear: return editable && selected && (!perform || (line->del(), true));
-            case Edit::SelectAll: return !perform || (line->selectAll(), true);
-            case Edit::None: return false;
-        }
-    }
-    if (auto* text = qobject_cast<QTextEdit*>(focus)) {
-        const bool editable = !text->isReadOnly();
-        const bool selected = text->textCursor().hasSelection();
-        switch (edit) {
-            case Edit::Undo:
-                return editable && text->document()->isUndoAvailable() &&
-                       (!perform || (text->undo(), true));
-            case Edit::Cut: return editable && selected && (!perform || (text->cut(), true));
-            case Edit::Copy: return selected && (!perform || (text->copy(), true));
-            case Edit::Paste: return editable && (!perform || (text->paste(), true));
-            case Edit::Clear:
-                return editable && selected &&
-                       (!perform || (text->textCursor().removeSelectedText(), true));
-            case Edit::SelectAll: return !perform || (text->selectAll(), true);
-            case Edit::None: return false;
-        }
-    }
-    return false;
-}
 
 void ShowInMessageBox(const String& description) {
     auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Quillstep"),
