@@ -9,7 +9,6 @@
 #include <QPainter>
 #include <QWidget>
 #include <cstdlib>
-#include <malloc.h>
 
 #include "framework/runtime.h"
 #include "framework/window.h"
@@ -93,12 +92,6 @@ BENCHMARK(BareQtWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime
 
 int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    // Large buffers stay with the process between rounds, so that both sides are timed on
-    // their own work rather than on how the allocator happens to hand back memory.
-    if (!getenv("QUILLSTEP_COLD_ALLOCATOR")) {
-        mallopt(M_MMAP_MAX, 0);
-        mallopt(M_TRIM_THRESHOLD, 256 * 1024 * 1024);
-    }
     framework::Runtime runtime(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
