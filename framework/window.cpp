@@ -192,21 +192,14 @@ void Window::ApplyDesign(const WindowDesign& design) {
     }
     widget->setWindowFlags(flags);
     widget->setWindowTitle(QString::fromStdString(design.title));
-    QWidget* content = ContentWidget();
-    content->setMinimumSize(0, 0);
+    // The design's size is the content's; a menu bar, once installed, adds its own height.
     if (design.resizeable) {
         widget->setMinimumSize(design.minWidth, design.minHeight);
         widget->setMaximumSize(design.maxWidth, design.maxHeight);
-        widget->resize(design.width, design.height);
     } else {
-        content->setFixedSize(design.width, design.height);
+        ContentWidget()->setFixedSize(design.width, design.height);
     }
-    content->resize(design.width, design.height);
-    widget->adjustSize();
-    if (design.resizeable) {
-        const int menuHeight = widget->height() - content->height();
-        widget->resize(design.width, design.height + std::max(menuHeight, 0));
-    }
+    widget->resize(design.width, design.height);
 }
 
 void Window::Show() {
