@@ -73,8 +73,7 @@ void Floor(benchmark::State& state, const char* divider, const char* divided) {
                         const auto& metrics = c.bold ? boldMetrics : plainMetrics;
                         p.setFont(c.bold ? bold : plain);
                         p.setPen(Colour(c.fillColor, c.fill));
-                        p.drawText(QPointF(c.x1 - metrics.horizontalAdvance(text) / 2, c.y1),
-                                   text);
+                        p.drawText(QPointF(c.x1 - metrics.horizontalAdvance(text) / 2, c.y1), text);
                     }
                     break;
                 case DrawCall::Kind::Picture:

@@ -20,9 +20,7 @@ namespace {
 // Notes when a widget of the given name is first about to paint.
 class FirstPaint final : public QObject {
 public:
-    explicit FirstPaint(QString name) : name_(std::move(name)) {
-        qApp->installEventFilter(this);
-    }
+    explicit FirstPaint(QString name) : name_(std::move(name)) { qApp->installEventFilter(this); }
     ~FirstPaint() override { qApp->removeEventFilter(this); }
     bool seen() const { return seen_; }
 

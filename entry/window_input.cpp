@@ -41,34 +41,56 @@ void WindowInput::CreateControls() { _CreateControls0(); }
 
 void WindowInput::_CreateControls0() {
     auto& close = Add(std::make_unique<PushButton>(
-        ControlDesign{.name = "PushButton1", .left = 71, .top = 71, .width = 80, .height = 20,
-                      .tabIndex = 2},
+        ControlDesign{
+            .name = "PushButton1", .left = 71, .top = 71, .width = 80, .height = 20, .tabIndex = 2},
         "close", ButtonRole::Cancel));
     close.Action = [this](PushButton& sender) { PushButton1_Action(sender); };
 
-    auto& ok = Add(std::make_unique<PushButton>(
-        ControlDesign{.name = "PushButton2", .left = 189, .top = 71, .width = 80, .height = 20,
-                      .tabIndex = 3},
-        "OK", ButtonRole::Default));
+    auto& ok = Add(std::make_unique<PushButton>(ControlDesign{.name = "PushButton2",
+                                                              .left = 189,
+                                                              .top = 71,
+                                                              .width = 80,
+                                                              .height = 20,
+                                                              .tabIndex = 3},
+                                                "OK", ButtonRole::Default));
     ok.Action = [this](PushButton& sender) { PushButton2_Action(sender); };
 
     auto& divisor = Add(std::make_unique<TextField>(
-        ControlDesign{.name = "EditField1", .left = 71, .top = 20, .width = 100, .height = 22,
+        ControlDesign{.name = "EditField1",
+                      .left = 71,
+                      .top = 20,
+                      .width = 100,
+                      .height = 22,
                       .helpTag = "divider"},
         TextFieldDesign{.limitText = kLongestNumber, .alignment = TextAlignment::Right}));
-    divisor.KeyDown = [this](TextField& s, const String& key) { return EditField1_KeyDown(s, key); };
+    divisor.KeyDown = [this](TextField& s, const String& key) {
+        return EditField1_KeyDown(s, key);
+    };
     divisor.TextChange = [this](TextField& s) { EditField1_TextChange(s); };
 
     auto& dividend = Add(std::make_unique<TextField>(
-        ControlDesign{.name = "EditField2", .left = 189, .top = 20, .width = 101, .height = 22,
-                      .tabIndex = 1, .helpTag = "divided"},
+        ControlDesign{.name = "EditField2",
+                      .left = 189,
+                      .top = 20,
+                      .width = 101,
+                      .height = 22,
+                      .tabIndex = 1,
+                      .helpTag = "divided"},
         TextFieldDesign{.limitText = kLongestNumber, .alignment = TextAlignment::Left}));
-    dividend.KeyDown = [this](TextField& s, const String& key) { return EditField2_KeyDown(s, key); };
+    dividend.KeyDown = [this](TextField& s, const String& key) {
+        return EditField2_KeyDown(s, key);
+    };
     dividend.TextChange = [this](TextField& s) { EditField2_TextChange(s); };
 
     Add(std::make_unique<Label>(
-        ControlDesign{.name = "StaticText1", .left = 129, .top = 45, .width = 100, .height = 20,
-                      .visible = false, .tabIndex = 4, .helpTag = kWarningTip},
+        ControlDesign{.name = "StaticText1",
+                      .left = 129,
+                      .top = 45,
+                      .width = 100,
+                      .height = 20,
+                      .visible = false,
+                      .tabIndex = 4,
+                      .helpTag = kWarningTip},
         LabelDesign{.text = "No Zeroes", .bold = true, .textColor = kWarningColour}));
 }
 

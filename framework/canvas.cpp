@@ -32,7 +32,6 @@ private:
 
 }  // namespace
 
-Canvas::Canvas(ControlDesign design)
-    : Control(new CanvasWidget(this), std::move(design)) {}
+Canvas::Canvas(ControlDesign design) : Control(new CanvasWidget(this), std::move(design)) {}
 
 }  // namespace framework

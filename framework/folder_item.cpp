@@ -20,7 +20,9 @@ Ref<FolderItem> FolderItem::Parent() const {
     return New<FolderItem>(parent);
 }
 
-Ref<FolderItem> FolderItem::Child(const String& name) const { return New<FolderItem>(path_ / name); }
+Ref<FolderItem> FolderItem::Child(const String& name) const {
+    return New<FolderItem>(path_ / name);
+}
 
 Ref<TextInputStream> FolderItem::OpenAsTextFile() const {
     std::error_code error;

@@ -27,8 +27,8 @@ void FillRect(QPainter& painter, const QRectF& area, const QColor& color) {
         return;
     }
     for (double top = area.top(); top < area.bottom(); top += kBand) {
-        painter.fillRect(QRectF(area.left(), top, area.width(), std::min(kBand, area.bottom() - top)),
-                         color);
+        painter.fillRect(
+            QRectF(area.left(), top, area.width(), std::min(kBand, area.bottom() - top)), color);
     }
 }
 
@@ -83,8 +83,11 @@ void Graphics::Record(DrawCall call) {
 
 void Graphics::DrawLine(int x1, int y1, int x2, int y2) {
     if (journaling_) {
-        DrawCall call{.kind = DrawCall::Kind::Line, .x1 = double(x1), .y1 = double(y1),
-                      .x2 = double(x2), .y2 = double(y2)};
+        DrawCall call{.kind = DrawCall::Kind::Line,
+                      .x1 = double(x1),
+                      .y1 = double(y1),
+                      .x2 = double(x2),
+                      .y2 = double(y2)};
         call.penWidth = PenWidth;
         call.penHeight = PenHeight;
         Record(std::move(call));
@@ -139,8 +142,7 @@ void Graphics::PaintShape(const Object2D& object, double x, double y) {
         painter.setPen(ToQColor(text->FillColor, text->Fill));
         painter.drawText(QPointF(x - advance / 2.0, y), glyphs);
     } else if (auto* rect = dynamic_cast<const RectShape*>(&object)) {
-        const QRectF area(x - rect->Width / 2.0, y - rect->Height / 2.0, rect->Width,
-                          rect->Height);
+        const QRectF area(x - rect->Width / 2.0, y - rect->Height / 2.0, rect->Width, rect->Height);
         FillRect(painter, area, ToQColor(rect->FillColor, rect->Fill));
         const double border = std::min({rect->BorderWidth, rect->Width / 2, rect->Height / 2});
         if (border > 0 && rect->Border > 0) {
@@ -149,10 +151,13 @@ void Graphics::PaintShape(const Object2D& object, double x, double y) {
             painter.fillRect(QRectF(area.left(), area.top(), area.width(), border), color);
             painter.fillRect(QRectF(area.left(), area.bottom() - border, area.width(), border),
                              color);
-            FillRect(painter, QRectF(area.left(), area.top() + border, border,
-                                     area.height() - 2 * border), color);
-            FillRect(painter, QRectF(area.right() - border, area.top() + border, border,
-                                     area.height() - 2 * border), color);
+            FillRect(painter,
+                     QRectF(area.left(), area.top() + border, border, area.height() - 2 * border),
+                     color);
+            FillRect(painter,
+                     QRectF(area.right() - border, area.top() + border, border,
+                            area.height() - 2 * border),
+                     color);
         }
     }
 }
@@ -176,12 +181,16 @@ void Graphics::DrawPicture(const Ref<Picture>& picture, int x, int y) {
     if (!source.Transparent) {
         Painter().fillRect(x, y, source.Width(), source.Height(), Qt::white);
     }
-    for (const auto& shape : source.Objects().Items()) PaintShape(*shape, x + shape->X, y + shape->Y);
+    for (const auto& shape : source.Objects().Items())
+        PaintShape(*shape, x + shape->X, y + shape->Y);
 }
 
 void Graphics::ClearRect(int x, int y, int width, int height) {
-    Record({.kind = DrawCall::Kind::ClearRect, .x1 = double(x), .y1 = double(y),
-            .x2 = double(width), .y2 = double(height)});
+    Record({.kind = DrawCall::Kind::ClearRect,
+            .x1 = double(x),
+            .y1 = double(y),
+            .x2 = double(width),
+            .y2 = double(height)});
     Painter().fillRect(x, y, width, height, Qt::white);
 }
 

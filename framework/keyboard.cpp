@@ -20,8 +20,8 @@ bool KeyTracker::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::KeyRelease: {
             auto* key = static_cast<QKeyEvent*>(event);
             if (!key->isAutoRepeat()) down_.erase(key->key());
-            commandDown_ = key->modifiers().testFlag(Qt::ControlModifier) &&
-                           key->key() != Qt::Key_Control;
+            commandDown_ =
+                key->modifiers().testFlag(Qt::ControlModifier) && key->key() != Qt::Key_Control;
             break;
         }
         case QEvent::ApplicationDeactivate:
@@ -37,10 +37,17 @@ bool KeyTracker::eventFilter(QObject* watched, QEvent* event) {
 bool Keyboard::AsyncKeyDown(int macKeyCode) {
     int qtKey = 0;
     switch (macKeyCode) {
-        case 51: qtKey = Qt::Key_Backspace; break;
-        case 123: qtKey = Qt::Key_Left; break;
-        case 124: qtKey = Qt::Key_Right; break;
-        default: return false;
+        case 51:
+            qtKey = Qt::Key_Backspace;
+            break;
+        case 123:
+            qtKey = Qt::Key_Left;
+            break;
+        case 124:
+            qtKey = Qt::Key_Right;
+            break;
+        default:
+            return false;
     }
     return Runtime::Current().Keys().isDown(qtKey);
 }

@@ -21,8 +21,7 @@ public:
     Ref(std::nullptr_t) {}
     explicit Ref(std::shared_ptr<T> object) : object_(std::move(object)) {}
     template <class U>
-        requires std::is_convertible_v<U*, T*>
-    Ref(const Ref<U>& other) : object_(other.Shared()) {}
+    requires std::is_convertible_v<U*, T*> Ref(const Ref<U>& other) : object_(other.Shared()) {}
 
     T* operator->() const { return &operator*(); }
     T& operator*() const {

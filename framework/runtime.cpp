@@ -28,9 +28,9 @@ public:
 };
 
 void ShowInMessageBox(const String& description) {
-    auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Quillstep"),
-                                QString::fromStdString(description) +
-                                    QStringLiteral("\nThe program goes on."));
+    auto* box = new QMessageBox(
+        QMessageBox::Warning, QStringLiteral("Quillstep"),
+        QString::fromStdString(description) + QStringLiteral("\nThe program goes on."));
     box->setAttribute(Qt::WA_DeleteOnClose);  // the box owns itself once shown
     box->show();
 }
@@ -98,8 +98,8 @@ Window& Runtime::Adopt(std::unique_ptr<Window> window) {
 }
 
 void Runtime::Forget(Window& window) {
-    const auto at = std::find_if(open_.begin(), open_.end(),
-                                 [&](const auto& w) { return w.get() == &window; });
+    const auto at =
+        std::find_if(open_.begin(), open_.end(), [&](const auto& w) { return w.get() == &window; });
     if (at == open_.end()) return;
     closed_.push_back(std::move(*at));
     open_.erase(at);

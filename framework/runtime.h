@@ -2,12 +2,11 @@
 // The running framework: the toolkit's application, the registered application object, the
 // open windows with their implicit instances, and the event loop.
 
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <typeindex>
 #include <vector>
-
-#include <filesystem>
 
 #include "framework/application.h"
 #include "framework/folder_item.h"

@@ -23,13 +23,20 @@ bool StandardEditOnFocus(Edit edit, bool perform) {
         const bool editable = !line->isReadOnly();
         const bool selected = line->hasSelectedText();
         switch (edit) {
-            case Edit::Undo: return line->isUndoAvailable() && (!perform || (line->undo(), true));
-            case Edit::Cut: return editable && selected && (!perform || (line->cut(), true));
-            case Edit::Copy: return selected && (!perform || (line->copy(), true));
-            case Edit::Paste: return editable && (!perform || (line->paste(), true));
-            case Edit::Clear: return editable && selected && (!perform || (line->del(), true));
-            case Edit::SelectAll: return !perform || (line->selectAll(), true);
-            case Edit::None: return false;
+            case Edit::Undo:
+                return line->isUndoAvailable() && (!perform || (line->undo(), true));
+            case Edit::Cut:
+                return editable && selected && (!perform || (line->cut(), true));
+            case Edit::Copy:
+                return selected && (!perform || (line->copy(), true));
+            case Edit::Paste:
+                return editable && (!perform || (line->paste(), true));
+            case Edit::Clear:
+                return editable && selected && (!perform || (line->del(), true));
+            case Edit::SelectAll:
+                return !perform || (line->selectAll(), true);
+            case Edit::None:
+                return false;
         }
     }
     if (auto* text = qobject_cast<QPlainTextEdit*>(focus)) {
@@ -39,14 +46,19 @@ bool StandardEditOnFocus(Edit edit, bool perform) {
             case Edit::Undo:
                 return editable && text->document()->isUndoAvailable() &&
                        (!perform || (text->undo(), true));
-            case Edit::Cut: return editable && selected && (!perform || (text->cut(), true));
-            case Edit::Copy: return selected && (!perform || (text->copy(), true));
-            case Edit::Paste: return editable && (!perform || (text->paste(), true));
+            case Edit::Cut:
+                return editable && selected && (!perform || (text->cut(), true));
+            case Edit::Copy:
+                return selected && (!perform || (text->copy(), true));
+            case Edit::Paste:
+                return editable && (!perform || (text->paste(), true));
             case Edit::Clear:
                 return editable && selected &&
                        (!perform || (text->textCursor().removeSelectedText(), true));
-            case Edit::SelectAll: return !perform || (text->selectAll(), true);
-            case Edit::None: return false;
+            case Edit::SelectAll:
+                return !perform || (text->selectAll(), true);
+            case Edit::None:
+                return false;
         }
     }
     return false;

@@ -57,8 +57,8 @@ double Val(std::string_view text) {
 String Str(std::int64_t value) { return std::to_string(value); }
 
 std::int32_t Len(std::string_view text) {
-    const auto count = std::count_if(text.begin(), text.end(),
-                                     [](char c) { return !IsContinuationByte(c); });
+    const auto count =
+        std::count_if(text.begin(), text.end(), [](char c) { return !IsContinuationByte(c); });
     const bool strayLead = !text.empty() && IsContinuationByte(text.front());
     return static_cast<std::int32_t>(std::min<std::int64_t>(
         count + (strayLead ? 1 : 0), std::numeric_limits<std::int32_t>::max()));

@@ -19,7 +19,8 @@ String TextArea::Text() const {
 }
 
 void TextArea::SetText(const String& text) {
-    static_cast<QPlainTextEdit*>(NativeWidget())->setPlainText(QString::fromUtf8(text.data(), qsizetype(text.size())));
+    static_cast<QPlainTextEdit*>(NativeWidget())
+        ->setPlainText(QString::fromUtf8(text.data(), qsizetype(text.size())));
 }
 
 bool TextArea::ReadOnly() const {

@@ -6,9 +6,9 @@
 #include <memory>
 #include <vector>
 
-#include "framework/menu_handlers.h"
 #include "framework/control.h"
 #include "framework/graphics.h"
+#include "framework/menu_handlers.h"
 #include "framework/nil_object.h"
 #include "framework/text.h"
 

@@ -3,7 +3,12 @@
 namespace worksheet {
 
 framework::ControlDesign RectSelect::Template() {
-    return {.name = "RectSelect", .index = 0, .left = 27, .top = 32, .width = 13, .height = 20,
+    return {.name = "RectSelect",
+            .index = 0,
+            .left = 27,
+            .top = 32,
+            .width = 13,
+            .height = 20,
             .initialParent = "Canvas1"};
 }
 

@@ -24,7 +24,8 @@ bool Window1::RectSelect_MouseDown(Canvas& sender, std::int32_t, std::int32_t) {
 
 void Window1::DrawStep(std::int32_t k) {
     Group2D& layer = StepPic->Objects();
-    for (const auto& highlight : {r_answer, r_divided, r_subtract, r_chose}) layer.Remove(highlight);
+    for (const auto& highlight : {r_answer, r_divided, r_subtract, r_chose})
+        layer.Remove(highlight);
 
     const LongDivisionStep& s = *LDsteps.at(static_cast<std::size_t>(k));
     const double gw = gridWidth;
@@ -68,7 +69,8 @@ void Window1::PrintText(const String& message) {
 
 bool Window1::_EditDeselectAll_Action() {
     Group2D& layer = StepPic->Objects();
-    for (const auto& highlight : {r_answer, r_divided, r_subtract, r_chose}) layer.Remove(highlight);
+    for (const auto& highlight : {r_answer, r_divided, r_subtract, r_chose})
+        layer.Remove(highlight);
     if (StringAtDivisionEnd) {
         eraseText();
         PrintText(StringatdivisionendSTR);

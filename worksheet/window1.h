@@ -26,7 +26,6 @@ using framework::String;
 
 class Window1 final : public framework::Window {
 public:
-
     // The problem as given, then as normalised for working.
     String dividerOriginal;
     String dividedOriginal;

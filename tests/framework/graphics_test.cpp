@@ -93,4 +93,3 @@ TEST(Graphics, RectanglesArePlacedByTheirCentreAndLinesCoverTheirEnds) {
     EXPECT_EQ(ink.right, 11);
     EXPECT_EQ(ink.bottom, 43);
 }
-

@@ -46,12 +46,18 @@ TEST(Substrings, CountCharactersFromOneAndStayInsideTheText) {
 }
 
 TEST(Substrings, CountUtf8CharactersAndSurviveBrokenText) {
-    const std::string text = "1\xC3\xA9" "2";  // 1é2
+    const std::string text =
+        "1\xC3\xA9"
+        "2";  // 1é2
     EXPECT_EQ(Len(text), 3);
     EXPECT_EQ(Mid(text, 2, 1), "\xC3\xA9");
-    EXPECT_EQ(Right(text, 2), "\xC3\xA9" "2");
+    EXPECT_EQ(Right(text, 2),
+              "\xC3\xA9"
+              "2");
     EXPECT_EQ(InStr(text, "2"), 3);
-    const std::string broken = "\x80\xA9" "5\xC3";  // stray continuation bytes, cut sequence
+    const std::string broken =
+        "\x80\xA9"
+        "5\xC3";  // stray continuation bytes, cut sequence
     EXPECT_EQ(Len(broken), 3);
     EXPECT_EQ(Mid(broken, 2, 1), "5");
     EXPECT_EQ(Left(broken, 10), broken);

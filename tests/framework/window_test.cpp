@@ -62,4 +62,3 @@ TEST(ControlArray, RunTimeMembersCountFromOneAgainOnceAllAreClosed) {
     window.Close();
     Runtime::Current().DestroyClosed();
 }
-

@@ -104,7 +104,8 @@ TEST_F(HelpTest, OddFilesGiveADefinedTextQuickly) {
     EXPECT_NE(shown().find("bytes"), String::npos);
 
     std::string big;
-    for (int i = 0; big.size() < 4'000'000; ++i) big += "Line " + std::to_string(i) + " of a long help text.\n";
+    for (int i = 0; big.size() < 4'000'000; ++i)
+        big += "Line " + std::to_string(i) + " of a long help text.\n";
     write("LongDivisionTextUse.txt", big);
     const auto start = std::chrono::steady_clock::now();
     shell::App()._HelpLongDivision_Action();

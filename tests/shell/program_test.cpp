@@ -68,15 +68,16 @@ TEST_F(ProgramRoadTest, MenuBarHoldsThreeMenusAndFourteenItems) {
     EXPECT_EQ(Rows(*bar->Item(0)), (std::vector<Row>{{"FileAbout", "About...", ""},
                                                      {"FileNewDivision", "New Division", "Cmd+N"},
                                                      {"FileQuit", "&Quit", "Cmd+Q"}}));
-    EXPECT_EQ(Rows(*bar->Item(1)), (std::vector<Row>{{"EditUndo", "&Undo", "Cmd+Z"},
-                                                     {"UntitledMenu1", "-", ""},
-                                                     {"EditCut", "Cu&t", "Cmd+X"},
-                                                     {"EditCopy", "&Copy", "Cmd+C"},
-                                                     {"EditPaste", "&Paste", "Cmd+V"},
-                                                     {"EditClear", "&Delete", ""},
-                                                     {"UntitledMenu0", "-", ""},
-                                                     {"EditSelectAll", "Select &All", "Cmd+A"},
-                                                     {"EditDeselectAll", "Deselect All", "Cmd+D"}}));
+    EXPECT_EQ(Rows(*bar->Item(1)),
+              (std::vector<Row>{{"EditUndo", "&Undo", "Cmd+Z"},
+                                {"UntitledMenu1", "-", ""},
+                                {"EditCut", "Cu&t", "Cmd+X"},
+                                {"EditCopy", "&Copy", "Cmd+C"},
+                                {"EditPaste", "&Paste", "Cmd+V"},
+                                {"EditClear", "&Delete", ""},
+                                {"UntitledMenu0", "-", ""},
+                                {"EditSelectAll", "Select &All", "Cmd+A"},
+                                {"EditDeselectAll", "Deselect All", "Cmd+D"}}));
     EXPECT_EQ(Rows(*bar->Item(2)),
               (std::vector<Row>{{"HelpProgram", "program ...", ""},
                                 {"HelpLongDivision", "Longdivision ...", ""}}));
@@ -127,7 +128,7 @@ TEST_F(ProgramRoadTest, StepClickAndCopyThroughTheShortcut) {
     for (int y = 5; y < 25; ++y) {
         for (int x = 450; x < 650; ++x) bandInk += copy->Pixel(x, y).red < 100 ? 1 : 0;
     }
-    EXPECT_GT(bandInk, 20);  // "12 * 1 + 3 = 15"
+    EXPECT_GT(bandInk, 20);                   // "12 * 1 + 3 = 15"
     EXPECT_GT(copy->Pixel(66, 41).red, 200);  // the quotient cell carries no cyan highlight
 
     QTest::keyClick(worksheet().NativeWidget(), Qt::Key_D, Qt::ControlModifier);

@@ -22,7 +22,8 @@ class ProgramTest : public testing::Test {
 protected:
     void SetUp() override {
         runtime().Start(shell::_Startup);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return runtime().FindOpenWindow<worksheet::Window1>(); }));
+        ASSERT_TRUE(
+            QTest::qWaitFor([&] { return runtime().FindOpenWindow<worksheet::Window1>(); }));
         ASSERT_TRUE(QTest::qWaitFor([&] { return sheet() && sheet()->Visible(); }));
     }
     void TearDown() override {

@@ -67,7 +67,8 @@ protected:
     std::string rowText(int row) {
         std::vector<std::pair<double, std::string>> found;
         for (const auto& call : texts()) {
-            if (call.y1 == 20 * row + 38 && call.text != "X") found.emplace_back(call.x1, call.text);
+            if (call.y1 == 20 * row + 38 && call.text != "X")
+                found.emplace_back(call.x1, call.text);
         }
         std::stable_sort(found.begin(), found.end(),
                          [](const auto& a, const auto& b) { return a.first < b.first; });

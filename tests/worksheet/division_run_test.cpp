@@ -185,7 +185,9 @@ TEST_F(DivisionRunTest, OutOfRoomAfterColumnSeventySeven) {
     EXPECT_EQ(green[0], std::make_pair(std::string("4"), 240));  // 45 in columns 18 and 19
     EXPECT_EQ(green[1], std::make_pair(std::string("5"), 253));
     for (const auto& call : texts()) {
-        if (call.fillColor == kGreen) EXPECT_EQ(call.y1, 118);
+        if (call.fillColor == kGreen) {
+            EXPECT_EQ(call.y1, 118);
+        }
     }
     EXPECT_EQ(message(), "no more room to calculate, results incomplete!");
     EXPECT_TRUE(window->StringAtDivisionEnd);
@@ -251,9 +253,9 @@ TEST_F(DivisionRunTest, HostileTextsNeverBreakTheRun) {
         EXPECT_GT(steps(), 0) << divided << " / " << divider;
     }
     const std::pair<const char*, const char*> refused[] = {
-        {"", "5"},          {"5", ""},          {".", "5"},           {"abc", "5"},
-        {"-0", "5"},        {"5", "0.000"},     {"12345678", "5"},    {"5", "123456789"},
-        {"\xC3\xA9", "5"},  {"5", "\x80\xFF"},  {"0", "0"},           {"9999999", "99.99.99.99"}};
+        {"", "5"},         {"5", ""},         {".", "5"},        {"abc", "5"},
+        {"-0", "5"},       {"5", "0.000"},    {"12345678", "5"}, {"5", "123456789"},
+        {"\xC3\xA9", "5"}, {"5", "\x80\xFF"}, {"0", "0"},        {"9999999", "99.99.99.99"}};
     for (auto [divider, divided] : refused) {
         Run("3", "1");
         Run(divider, divided);

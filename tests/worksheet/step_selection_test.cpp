@@ -109,4 +109,3 @@ TEST_F(StepSelectionTest, ARealPressOnATargetShowsItsStepAndLeavesItsDigitReadab
     EXPECT_LT(highlight.red, 200);  // cyan over the stripe
     EXPECT_GT(highlight.blue, 200);
 }
-

@@ -30,10 +30,11 @@ TEST_F(Window1Test, OpensWithItsPicturesShapesAndEmptyDivision) {
     EXPECT_EQ(w.StepPic->Objects().Count(), 0);
     EXPECT_EQ(w.t->TextSize, 16);
     EXPECT_EQ(w.t->FillColor, kBlack);
-    const std::pair<Ref<RectShape>, Color> highlights[] = {
-        {w.r_chose, RGB(0, 255, 255)},  {w.r_divided, RGB(0, 0, 255)},
-        {w.r_subtract, RGB(255, 0, 0)}, {w.r_answer, RGB(0, 255, 0)},
-        {w.r_repeatstart, RGB(255, 0, 255)}};
+    const std::pair<Ref<RectShape>, Color> highlights[] = {{w.r_chose, RGB(0, 255, 255)},
+                                                           {w.r_divided, RGB(0, 0, 255)},
+                                                           {w.r_subtract, RGB(255, 0, 0)},
+                                                           {w.r_answer, RGB(0, 255, 0)},
+                                                           {w.r_repeatstart, RGB(255, 0, 255)}};
     for (const auto& [shape, colour] : highlights) {
         EXPECT_EQ(shape->Fill, 35);
         EXPECT_EQ(shape->FillColor, colour);
