@@ -42,11 +42,7 @@ void Window1::NewDivision(const String& divider, const String& divided) {
     dividedOriginal = DigitsAndFirstPoint(divided);
     if (!Workable(dividerOriginal) || !Workable(dividedOriginal)) return;
 
-    const std::int32_t maxRows =
-        Trunc(static_cast<double>(thepic->Height() - Offset - gridHeight) / gridHeight);
-    const std::int32_t maxCols = Trunc(static_cast<double>(thepic->Width()) / gridWidth);
     PaintColumnStripes();
-
     StripLeadingZeros(dividerOriginal);
     StripLeadingZeros(dividedOriginal);
     if (InStr(0, dividerOriginal, ".") > 0 || InStr(0, dividedOriginal, ".") > 0) {
@@ -55,30 +51,43 @@ void Window1::NewDivision(const String& divider, const String& divided) {
     printEquation();
     myDivider = dividerOriginal;
     hasDecimalPoint = InStr(0, dividedOriginal, ".") > 0;
-    bool stepped = getFirst();
 
-    // The dividend's own digits.
-    if (stepped) {
-        DoSubDivision();
-        RefreshCanvas();
-        while (DividedPosition < Len(dividedOriginal)) {
-            DividedPosition += 1;
-            const String ch = Mid(dividedOriginal, DividedPosition, 1);
-            if (ch == ".") continue;
-            ColPosition += 1;
-            myDivided += ch;
-            dropNextDigit(ch);
-            RowPosition += 1;
-            DoSubDivision();
-        }
-    } else {
+    const bool stepped = getFirst();
+    WorkDividendDigits(stepped);
+    if (Val(myDivided) == 0) return;  // exact within the dividend's own digits
+    WorkDecimalPlaces(stepped);
+}
+
+// A step for each digit of the dividend from the first partial dividend on; a point takes no
+// column. When no leading part reaches the divisor there is no step yet.
+void Window1::WorkDividendDigits(bool stepped) {
+    if (!stepped) {
         myDivided = ReplaceAll(dividedOriginal, ".", "");
         ColPosition = Len(dividerOriginal) + Len(myDivided) + 1;
+        return;
     }
-    if (Val(myDivided) == 0) return;
+    DoSubDivision();
+    RefreshCanvas();
+    while (DividedPosition < Len(dividedOriginal)) {
+        DividedPosition += 1;
+        const String ch = Mid(dividedOriginal, DividedPosition, 1);
+        if (ch == ".") continue;
+        ColPosition += 1;
+        myDivided += ch;
+        dropNextDigit(ch);
+        RowPosition += 1;
+        DoSubDivision();
+    }
+}
 
-    // Decimal places: a zero appended to the dividend for each.
+// A zero appended to the dividend for each decimal place, until the remainder is 0, a
+// remainder comes back (its key equals an earlier one) or the sheet has no column left.
+void Window1::WorkDecimalPlaces(bool stepped) {
+    const std::int32_t maxRows =
+        Trunc(static_cast<double>(thepic->Height() - Offset - gridHeight) / gridHeight);
+    const std::int32_t maxCols = Trunc(static_cast<double>(thepic->Width()) / gridWidth);
     Graphics& g = thepic->Graphics();
+
     Remainders.at(0) = Str(ColPosition) + "," + Str(RowPosition);
     if (!hasDecimalPoint) {
         t->Text = ".";
@@ -86,7 +95,7 @@ void Window1::NewDivision(const String& divider, const String& divided) {
         g.DrawObject(t, (ColPosition + 1) * gridWidth, CellTextY(2));
         RefreshCanvas();
     }
-    for (bool stop = false; !stop;) {
+    for (;;) {
         ColPosition += 1;
         t->FillColor = kAppendedZero;
         DrawCell("0", ColPosition, 2);
@@ -104,17 +113,16 @@ void Window1::NewDivision(const String& divider, const String& divided) {
         } else {
             stepped = true;  // the first partial dividend stands in row 2 itself
         }
-        // A remainder's key: the partial dividend, product and remainder of its step.
+        // A step's key: its partial dividend, then its product and remainder.
         Remainders.push_back(myDivided + "0-");
         DoSubDivision();
 
         if (maxCols < ColPosition) {
-            stop = true;
             StringAtDivisionEnd = true;
             StringatdivisionendSTR = kOutOfRoomMessage;
             PrintText(StringatdivisionendSTR);
             RefreshCanvas();
-            continue;
+            return;
         }
         if (maxRows - 7 < RowPosition) {
             // Back to the top: the remainder is written again, in green, on row 4.
@@ -126,15 +134,11 @@ void Window1::NewDivision(const String& divider, const String& divided) {
         }
         String& key = Remainders.back();
         key += toSubtract + "=" + myDivided + "0";
-        if (Val(myDivided) == 0) {
-            stop = true;
-            continue;
-        }
+        if (Val(myDivided) == 0) return;
         for (std::size_t i = 1; i + 1 < Remainders.size(); ++i) {
             if (Remainders[i] == key) {
                 dorepeating(static_cast<std::int32_t>(i));
-                stop = true;
-                break;
+                return;
             }
         }
     }

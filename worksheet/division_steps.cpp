@@ -48,7 +48,7 @@ void Window1::DoSubDivision() {
     target.SetTop(Offset);
     target.SetEnabled(true);
 
-    const String subtracted = String("-").append(Str(step.product));
+    const String subtracted = "-" + Str(step.product);
     const std::int32_t n = Len(subtracted);
     DrawRightAligned(subtracted, ColPosition, RowPosition);
     const std::int32_t lineY = RowPosition * gridHeight + Offset;

@@ -99,6 +99,8 @@ private:
     // Parts of the division run.
     void ResetWorksheet(const String& divider, const String& divided);
     void PaintColumnStripes();
+    void WorkDividendDigits(bool stepped);
+    void WorkDecimalPlaces(bool stepped);
     void CloseEntryDialog();
 };
 
