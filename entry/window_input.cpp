@@ -16,13 +16,6 @@ constexpr int kLongestNumber = 7;
 constexpr Color kWarningColour = RGB(255, 0, 128);
 constexpr const char* kWarningTip = "0/x = 0 and NO x/0 \r (for all numbers x)";
 
-template <class C>
-C& Control(const Window& window, std::string_view name) {
-    auto* control = window.Find<C>(name);
-    if (!control) throw NilObjectException();
-    return *control;
-}
-
 }  // namespace
 
 void WindowInput::Layout() {
@@ -94,11 +87,11 @@ void WindowInput::_CreateControls0() {
         LabelDesign{.text = "No Zeroes", .bold = true, .textColor = kWarningColour}));
 }
 
-PushButton& WindowInput::PushButton1() const { return Control<PushButton>(*this, "PushButton1"); }
-PushButton& WindowInput::PushButton2() const { return Control<PushButton>(*this, "PushButton2"); }
-TextField& WindowInput::EditField1() const { return Control<TextField>(*this, "EditField1"); }
-TextField& WindowInput::EditField2() const { return Control<TextField>(*this, "EditField2"); }
-Label& WindowInput::StaticText1() const { return Control<Label>(*this, "StaticText1"); }
+PushButton& WindowInput::PushButton1() const { return Named<PushButton>("PushButton1"); }
+PushButton& WindowInput::PushButton2() const { return Named<PushButton>("PushButton2"); }
+TextField& WindowInput::EditField1() const { return Named<TextField>("EditField1"); }
+TextField& WindowInput::EditField2() const { return Named<TextField>("EditField2"); }
+Label& WindowInput::StaticText1() const { return Named<Label>("StaticText1"); }
 
 void WindowInput::PushButton1_Action(PushButton&) { Close(); }
 

@@ -68,6 +68,13 @@ public:
     C* Find(std::string_view name, int index = Control::kNotInArray) const {
         return dynamic_cast<C*>(ControlByName(name, index));
     }
+    // The same, for a control that must be there: NilObjectException when it is not a C.
+    template <class C>
+    C& Named(std::string_view name, int index = Control::kNotInArray) const {
+        C* control = Find<C>(name, index);
+        if (!control) throw NilObjectException();
+        return *control;
+    }
     // Adds a control under its design name and index. A control-array member added with
     // Control::kNextIndex is numbered one above the highest member present, so that members
     // added after all those above 0 were closed count 1, 2, 3 ... again.

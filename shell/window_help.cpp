@@ -23,11 +23,7 @@ void Windowhelp::_CreateControls0() {
         ControlDesign{.name = "TextArea1", .left = 0, .top = -1, .width = 472, .height = 401}));
 }
 
-TextArea& Windowhelp::TextArea1() const {
-    auto* area = Find<TextArea>("TextArea1");
-    if (!area) throw NilObjectException();
-    return *area;
-}
+TextArea& Windowhelp::TextArea1() const { return Named<TextArea>("TextArea1"); }
 
 bool Windowhelp::Event_KeyDown(const String& key) {
     if (Keyboard::AsyncCommandKey() && (key == "w" || key == "W")) Close();

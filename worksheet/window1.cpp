@@ -56,17 +56,9 @@ void Window1::Event_Open() {
     }
 }
 
-Canvas& Window1::Canvas1() const {
-    auto* canvas = Find<Canvas>("Canvas1");
-    if (!canvas) throw NilObjectException();
-    return *canvas;
-}
+Canvas& Window1::Canvas1() const { return Named<Canvas>("Canvas1"); }
 
-Canvas& Window1::RectSelect(std::int32_t index) const {
-    auto* member = Find<Canvas>("RectSelect", index);
-    if (!member) throw NilObjectException();
-    return *member;
-}
+Canvas& Window1::RectSelect(std::int32_t index) const { return Named<Canvas>("RectSelect", index); }
 
 // The paint only copies the two pictures; nothing is computed here.
 void Window1::Canvas1_Paint(Canvas&, Graphics& g) {
