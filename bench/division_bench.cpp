@@ -8,8 +8,8 @@
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
-#include <cstdlib>
 
+#include "bench/program.h"
 #include "framework/runtime.h"
 #include "worksheet/window1.h"
 
@@ -17,12 +17,10 @@ namespace {
 
 using framework::DrawCall;
 
-worksheet::Window1& Worksheet() { return framework::ImplicitInstance<worksheet::Window1>(); }
-
 // The call alone: the repaint it asks for and the destruction of the click targets it closed
 // happen after it, between the timed rounds.
 void NewDivision(benchmark::State& state, const char* divider, const char* divided) {
-    auto& window = Worksheet();
+    auto& window = benchprogram::Worksheet();
     for (auto _ : state) {
         QElapsedTimer clock;
         clock.start();
@@ -34,7 +32,7 @@ void NewDivision(benchmark::State& state, const char* divider, const char* divid
 }
 
 std::vector<DrawCall> JournalOf(const char* divider, const char* divided) {
-    auto& window = Worksheet();
+    auto& window = benchprogram::Worksheet();
     auto& g = window.thepic->Graphics();
     g.ClearJournal();
     g.StartJournal();
@@ -97,12 +95,3 @@ BENCHMARK_CAPTURE(NewDivision, 156_by_12, "12", "156")
 BENCHMARK_CAPTURE(NewDivision, 22_by_7, "7", "22")->UseManualTime()->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(NewDivision, 1_by_97, "97", "1")->UseManualTime()->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(Floor, 1_by_97, "97", "1")->Unit(benchmark::kMicrosecond);
-
-int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    framework::Runtime runtime(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -8,11 +8,9 @@
 #include <QImage>
 #include <QPainter>
 #include <QWidget>
-#include <cstdlib>
 
+#include "bench/program.h"
 #include "framework/runtime.h"
-#include "framework/window.h"
-#include "shell/app.h"
 #include "shell/startup.h"
 
 namespace {
@@ -41,6 +39,7 @@ void WaitFor(const FirstPaint& paint) {
 
 void ProgramStartUp(benchmark::State& state) {
     auto& runtime = framework::Runtime::Current();
+    benchprogram::TearDown();
     for (auto _ : state) {
         FirstPaint paint("Canvas1");
         QElapsedTimer clock;
@@ -48,11 +47,7 @@ void ProgramStartUp(benchmark::State& state) {
         runtime.Start(shell::_Startup);
         WaitFor(paint);
         state.SetIterationTime(clock.nsecsElapsed() / 1e9);
-
-        while (!runtime.OpenWindows().empty()) runtime.OpenWindows().back()->Close();
-        runtime.DestroyClosed();
-        shell::ReleaseProgramHoldings();
-        runtime.RegisterAppObject(nullptr);
+        benchprogram::TearDown();
     }
 }
 
@@ -87,12 +82,3 @@ void BareQtWindow(benchmark::State& state) {
 
 BENCHMARK(ProgramStartUp)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(2);
 BENCHMARK(BareQtWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(2);
-
-int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    framework::Runtime runtime(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
