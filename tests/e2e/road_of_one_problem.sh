@@ -40,7 +40,9 @@ pixel() {
 "$program" &
 app=$!
 timeout 20 xdotool search --sync --name '^Long Division$' >/dev/null || fail "no worksheet window"
-sleep 1
+# The entry sheet (its window title is "0") comes up on the worksheet's first activation.
+timeout 20 xdotool search --sync --onlyvisible --name '^0$' >/dev/null || fail "no entry sheet"
+sleep 0.3
 
 xdotool type --delay 40 12
 xdotool key Tab
@@ -60,10 +62,13 @@ sheetTop=$((Y + top - 40))
 
 # The second quotient digit stands in column 6 of row 1: x 78..91, y 40..60.
 xdotool mousemove $((X + 84)) $((sheetTop + 50)) click 1
-sleep 0.5
-read -r r g b < <(pixel $((X + 81)) $((sheetTop + 43)))
-[ "$r" -lt 200 ] && [ "$g" -gt 200 ] && [ "$b" -gt 200 ] ||
-    fail "no cyan highlight over the second quotient digit (saw $r $g $b)"
+cyan() { [ "$r" -lt 200 ] && [ "$g" -gt 200 ] && [ "$b" -gt 200 ]; }
+for _ in $(seq 20); do
+    sleep 0.25
+    read -r r g b < <(pixel $((X + 81)) $((sheetTop + 43)))
+    cyan && break
+done
+cyan || fail "no cyan highlight over the second quotient digit (saw $r $g $b)"
 read -r r g b < <(pixel $((X + 81)) $((sheetTop + 103)))
 [ "$r" -lt 200 ] && [ "$b" -gt 200 ] || fail "no blue highlight over the partial dividend 36 (saw $r $g $b)"
 
