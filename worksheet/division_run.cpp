@@ -152,9 +152,7 @@ void Window1::ResetWorksheet(const String& divider, const String& divided) {
         LDsteps.erase(LDsteps.begin() + i);
         RectSelect(i).Close();
     }
-    Group2D& layer = StepPic->Objects();
-    for (const auto& highlight : {r_answer, r_divided, r_subtract, r_chose})
-        layer.Remove(highlight);
+    RemoveHighlights();
     RefreshCanvas();
     thepic->Graphics().ClearRect(0, 0, thepic->Width(), thepic->Height());
     RefreshCanvas();

@@ -22,10 +22,16 @@ bool Window1::RectSelect_MouseDown(Canvas& sender, std::int32_t, std::int32_t) {
     return false;
 }
 
-void Window1::DrawStep(std::int32_t k) {
+// The layer holds all four highlights or none.
+void Window1::RemoveHighlights() {
     Group2D& layer = StepPic->Objects();
     for (const auto& highlight : {r_answer, r_divided, r_subtract, r_chose})
         layer.Remove(highlight);
+}
+
+void Window1::DrawStep(std::int32_t k) {
+    RemoveHighlights();
+    Group2D& layer = StepPic->Objects();
 
     const LongDivisionStep& s = *LDsteps.at(static_cast<std::size_t>(k));
     const double gw = gridWidth;
@@ -68,9 +74,7 @@ void Window1::PrintText(const String& message) {
 }
 
 bool Window1::_EditDeselectAll_Action() {
-    Group2D& layer = StepPic->Objects();
-    for (const auto& highlight : {r_answer, r_divided, r_subtract, r_chose})
-        layer.Remove(highlight);
+    RemoveHighlights();
     if (StringAtDivisionEnd) {
         eraseText();
         PrintText(StringatdivisionendSTR);

@@ -95,6 +95,7 @@ private:
     // Character i of an n-character text ending in column `lastCol` goes to lastCol - n + i.
     void DrawRightAligned(const String& text, std::int32_t lastCol, std::int32_t row);
     void RefreshCanvas();
+    void RemoveHighlights();
 
     // Parts of the division run.
     void ResetWorksheet(const String& divider, const String& divided);
