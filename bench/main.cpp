@@ -8,7 +8,6 @@
 
 #include "bench/program.h"
 #include "framework/runtime.h"
-#include "framework/window.h"
 #include "shell/startup.h"
 #include "worksheet/window1.h"
 
@@ -25,8 +24,7 @@ worksheet::Window1& Worksheet() {
 
 void TearDown() {
     auto& runtime = framework::Runtime::Current();
-    while (!runtime.OpenWindows().empty()) runtime.OpenWindows().back()->Close();
-    runtime.DestroyClosed();
+    runtime.CloseAllWindows();
     shell::ReleaseProgramHoldings();
     runtime.RegisterAppObject(nullptr);
     QCoreApplication::processEvents();

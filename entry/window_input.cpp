@@ -12,7 +12,6 @@ using namespace framework;
 
 namespace {
 
-constexpr int kLongestNumber = 7;
 constexpr Color kWarningColour = RGB(255, 0, 128);
 constexpr const char* kWarningTip = "0/x = 0 and NO x/0 \r (for all numbers x)";
 
@@ -48,14 +47,15 @@ void WindowInput::_CreateControls0() {
                                                 "OK", ButtonRole::Default));
     ok.Action = [this](PushButton& sender) { PushButton2_Action(sender); };
 
-    auto& divisor = Add(std::make_unique<TextField>(
-        ControlDesign{.name = "EditField1",
-                      .left = 71,
-                      .top = 20,
-                      .width = 100,
-                      .height = 22,
-                      .helpTag = "divider"},
-        TextFieldDesign{.limitText = kLongestNumber, .alignment = TextAlignment::Right}));
+    auto& divisor =
+        Add(std::make_unique<TextField>(ControlDesign{.name = "EditField1",
+                                                      .left = 71,
+                                                      .top = 20,
+                                                      .width = 100,
+                                                      .height = 22,
+                                                      .helpTag = "divider"},
+                                        TextFieldDesign{.limitText = worksheet::kLongestNumber,
+                                                        .alignment = TextAlignment::Right}));
     divisor.KeyDown = [this](TextField& s, const String& key) {
         return EditField1_KeyDown(s, key);
     };
@@ -69,7 +69,7 @@ void WindowInput::_CreateControls0() {
                       .height = 22,
                       .tabIndex = 1,
                       .helpTag = "divided"},
-        TextFieldDesign{.limitText = kLongestNumber, .alignment = TextAlignment::Left}));
+        TextFieldDesign{.limitText = worksheet::kLongestNumber, .alignment = TextAlignment::Left}));
     dividend.KeyDown = [this](TextField& s, const String& key) {
         return EditField2_KeyDown(s, key);
     };
@@ -108,14 +108,13 @@ void WindowInput::PushButton2_Action(PushButton&) {
     shell::App().isReady = true;
 }
 
-void WindowInput::EditField1_TextChange(TextField& sender) {
-    HideWarning();
-    if (!sender.Typing()) KeepNumberCharacters(sender);
-}
+void WindowInput::EditField1_TextChange(TextField& sender) { FieldChanged(sender); }
 
-void WindowInput::EditField2_TextChange(TextField& sender) {
+void WindowInput::EditField2_TextChange(TextField& sender) { FieldChanged(sender); }
+
+void WindowInput::FieldChanged(TextField& field) {
     HideWarning();
-    if (!sender.Typing()) KeepNumberCharacters(sender);
+    if (!field.Typing()) KeepNumberCharacters(field);
 }
 
 void WindowInput::Event_Activate() { HideWarning(); }
@@ -127,7 +126,7 @@ void WindowInput::HideWarning() {
 
 void WindowInput::KeepNumberCharacters(TextField& field) {
     const String text = field.Text();
-    const String kept = Left(worksheet::DigitsAndFirstPoint(text), kLongestNumber);
+    const String kept = Left(worksheet::DigitsAndFirstPoint(text), worksheet::kLongestNumber);
     if (kept != text) field.SetText(kept);
 }
 

@@ -39,6 +39,7 @@ private:
     // The key filter both fields share: digits, one point and the editing keys.
     bool FilterKey(framework::TextField& sender, const framework::String& key);
     void HideWarning();
+    void FieldChanged(framework::TextField& field);
     // Text that arrives without a typed key (a paste, a drop) keeps only digits and one point.
     void KeepNumberCharacters(framework::TextField& field);
 };

@@ -1,7 +1,5 @@
 #include "framework/control.h"
 
-#include <QImage>
-#include <QPainter>
 #include <QPixmap>
 
 #include "framework/native_widgets.h"
@@ -15,25 +13,16 @@ struct Control::Native {
     WidgetHandle widget;
 };
 
+// The widget stays hidden and unplaced until the control is added to its window.
 Control::Control(QWidget* widget, ControlDesign design)
     : native_(std::make_unique<Native>(widget)), design_(std::move(design)) {
     widget->hide();
-    ApplyDesign(design_);
+    widget->setObjectName(QString::fromStdString(design_.name));
+    widget->setEnabled(design_.enabled);
+    widget->setToolTip(QString::fromStdString(design_.helpTag));
 }
 
 Control::~Control() = default;
-
-void Control::ApplyDesign(const ControlDesign& design) {
-    const int index = design_.index;
-    design_ = design;
-    if (window_) design_.index = index;
-    QWidget* widget = NativeWidget();
-    widget->setObjectName(QString::fromStdString(design.name));
-    widget->setGeometry(design.left, design.top, design.width, design.height);
-    widget->setEnabled(design.enabled);
-    widget->setToolTip(QString::fromStdString(design.helpTag));
-    if (window_) widget->setVisible(design.visible);
-}
 
 QWidget* Control::NativeWidget() const {
     QWidget* widget = native_->widget.get();

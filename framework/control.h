@@ -72,7 +72,6 @@ public:
 
 protected:
     Control(QWidget* widget, ControlDesign design);
-    void ApplyDesign(const ControlDesign& design);
 
 private:
     friend class Window;

@@ -80,7 +80,7 @@ void Runtime::RegisterAppObject(std::unique_ptr<Application> app) { app_ = std::
 
 Window* Runtime::FindOpenWindow(const std::type_info& type) const {
     for (const auto& window : open_) {
-        if (typeid(*window) == type && !window->IsClosed()) return window.get();
+        if (typeid(*window) == type) return window.get();
     }
     return nullptr;
 }
@@ -114,6 +114,11 @@ void Runtime::Dispose(std::unique_ptr<Control> control) {
 void Runtime::QueueDestroyClosed() {
     if (std::exchange(destroyQueued_, true)) return;
     Later([this] { DestroyClosed(); });
+}
+
+void Runtime::CloseAllWindows() {
+    while (!open_.empty()) open_.back()->Close();
+    DestroyClosed();
 }
 
 void Runtime::DestroyClosed() {

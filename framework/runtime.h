@@ -59,6 +59,8 @@ public:
     void Dispose(std::unique_ptr<Control> control);
     // Destroys what was closed; runs by itself after each event, tests may call it directly.
     void DestroyClosed();
+    // Closes every open window, the newest first, and destroys them.
+    void CloseAllWindows();
     // Queues `work` to run once the current event has been handled.
     void Later(std::function<void()> work);
 

@@ -68,11 +68,16 @@ void TextField::SetReadOnly(bool readOnly) {
 
 void TextField::SetLimitText(int limit) {
     limitText_ = limit;
-    Changed();
+    CutToLimit();
 }
 
 void TextField::Changed() {
     if (TextChange) CallHandler([&] { TextChange(*this); });
+    CutToLimit();
+}
+
+// Cutting changes the text, which reports the change again.
+void TextField::CutToLimit() {
     const String text = Text();
     if (limitText_ > 0 && Len(text) > limitText_) SetText(framework::Left(text, limitText_));
 }

@@ -37,6 +37,7 @@ public:
 private:
     friend class LineEditWidget;
     void Changed();
+    void CutToLimit();
     int limitText_ = 0;
     bool typing_ = false;
 };

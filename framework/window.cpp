@@ -2,12 +2,10 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
-#include <QScreen>
 #include <QVBoxLayout>
 #include <algorithm>
 

@@ -28,10 +28,10 @@ HelpText& DivisionHelp() {
 String Read(HelpText& help) {
     if (help.loaded) return help.permaText;
     help.loaded = true;  // before touching any file: one attempt per run, whatever it meets
-    const Ref<FolderItem> folder = Runtime::Current().ExecutableFile()->Parent()->Parent();
-    if (!folder) throw NilObjectException();
-    const Ref<FolderItem> resources = folder->Child("Resources");
-    if (!resources) return help.permaText;
+    // A missing executable or parent folder raises NilObjectException through the nil Ref; a
+    // missing "Resources" folder or file only gives no stream.
+    const Ref<FolderItem> resources =
+        Runtime::Current().ExecutableFile()->Parent()->Parent()->Child("Resources");
     const Ref<TextInputStream> stream = resources->Child(help.fileName)->OpenAsTextFile();
     if (!stream) return help.permaText;
     help.permaText = stream->ReadAll();

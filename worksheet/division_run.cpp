@@ -21,7 +21,6 @@ constexpr Color kStripeColours[4] = {RGB(255, 255, 200), RGB(255, 200, 255), RGB
                                      RGB(200, 255, 255)};
 constexpr double kStripeFill = 50;
 constexpr double kRepeatMarkFill = 70;
-constexpr std::int32_t kLongestNumber = 7;  // characters the entry dialog's fields take
 
 constexpr const char* kOutOfRoomMessage = "no more room to calculate, results incomplete!";
 constexpr const char* kRepeatMessage = "Repeating decimal tail.";

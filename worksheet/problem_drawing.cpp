@@ -27,11 +27,12 @@ void Window1::printEquation() {
     ColPosition += 1;
     std::int32_t c = ColPosition;
     for (std::int32_t i = 1; i <= Len(dividedOriginal); ++i) {
-        t->Text = Mid(dividedOriginal, i, 1);
-        if (t->Text != ".") {
-            g.DrawObject(t, CellTextX(c), CellTextY(2));
+        const String ch = Mid(dividedOriginal, i, 1);
+        if (ch != ".") {
+            DrawCell(ch, c, 2);
             c += 1;
         } else {
+            t->Text = ch;
             g.DrawObject(t, c * gridWidth, CellTextY(2));
             g.DrawObject(t, c * gridWidth, CellTextY(1));
         }

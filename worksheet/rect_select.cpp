@@ -2,9 +2,9 @@
 
 namespace worksheet {
 
-framework::ControlDesign RectSelect::Template() {
+framework::ControlDesign RectSelect::Template(std::int32_t index) {
     return {.name = "RectSelect",
-            .index = 0,
+            .index = index,
             .left = 27,
             .top = 32,
             .width = 13,
@@ -12,10 +12,7 @@ framework::ControlDesign RectSelect::Template() {
             .initialParent = "Canvas1"};
 }
 
-RectSelect::RectSelect(Window1& window, std::int32_t index) : Canvas(Template()) {
-    framework::ControlDesign design = Template();
-    design.index = index;
-    ApplyDesign(design);
+RectSelect::RectSelect(Window1& window, std::int32_t index) : Canvas(Template(index)) {
     MouseDown = [&window](Canvas& sender, int x, int y) {
         return window.RectSelect_MouseDown(sender, x, y);
     };

@@ -17,7 +17,8 @@ public:
     // Makes a run-time member and adds it to the window's control array.
     static RectSelect& AddTo(Window1& window);
 
-    static framework::ControlDesign Template();
+    // The design every member shares; only the index differs.
+    static framework::ControlDesign Template(std::int32_t index);
 };
 
 }  // namespace worksheet

@@ -5,9 +5,12 @@ namespace worksheet {
 using namespace framework;
 
 StepResult ComputeStep(std::string_view divided, std::string_view divider) {
+    return ComputeStep(Trunc(Val(divided)), Trunc(Val(divider)));
+}
+
+StepResult ComputeStep(std::int32_t dividend, std::int32_t b) {
     StepResult step;
-    step.dividend = Trunc(Val(divided));
-    const std::int32_t b = Trunc(Val(divider));
+    step.dividend = dividend;
     if (b < 1) {
         step.remainder = step.dividend;
         return step;
@@ -19,7 +22,7 @@ StepResult ComputeStep(std::string_view divided, std::string_view divider) {
 }
 
 String CheckEquation(const String& divider, std::int32_t divided) {
-    const StepResult step = ComputeStep(Str(divided), divider);
+    const StepResult step = ComputeStep(divided, Trunc(Val(divider)));
     return divider + " * " + Str(step.quotient) + " + " + Str(step.remainder) + " = " +
            Str(divided);
 }

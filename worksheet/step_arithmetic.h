@@ -18,6 +18,7 @@ struct StepResult {
 // Double quotient truncated. A divisor that reads below 1 gives quotient 0 and the whole
 // partial dividend as remainder rather than dividing by zero.
 StepResult ComputeStep(std::string_view divided, std::string_view divider);
+StepResult ComputeStep(std::int32_t dividend, std::int32_t divisor);
 
 // "12 * 1 + 3 = 15": divisor text, quotient digit, remainder and partial dividend.
 framework::String CheckEquation(const framework::String& divider, std::int32_t divided);

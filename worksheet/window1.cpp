@@ -45,15 +45,13 @@ void Window1::Event_Open() {
     for (auto* shape : {&r_repeatstart, &r_answer, &r_chose, &r_divided, &r_subtract}) {
         *shape = New<RectShape>();
         (*shape)->Fill = kHighlightFill;
+        (*shape)->Height = static_cast<double>(gridHeight);
     }
     r_chose->FillColor = RGB(0, 255, 255);
     r_divided->FillColor = RGB(0, 0, 255);
     r_subtract->FillColor = RGB(255, 0, 0);
     r_answer->FillColor = RGB(0, 255, 0);
     r_repeatstart->FillColor = RGB(255, 0, 255);
-    for (auto* shape : {&r_repeatstart, &r_answer, &r_chose, &r_divided, &r_subtract}) {
-        (*shape)->Height = static_cast<double>(gridHeight);
-    }
 }
 
 Canvas& Window1::Canvas1() const { return Named<Canvas>("Canvas1"); }

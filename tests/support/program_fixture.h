@@ -27,8 +27,7 @@ protected:
         ASSERT_TRUE(QTest::qWaitFor([&] { return sheet() && sheet()->Visible(); }));
     }
     void TearDown() override {
-        while (!runtime().OpenWindows().empty()) runtime().OpenWindows().back()->Close();
-        runtime().DestroyClosed();
+        runtime().CloseAllWindows();
         shell::ReleaseProgramHoldings();
         shell::ForgetHelpTexts();
         runtime().RegisterAppObject(nullptr);
