@@ -16,6 +16,10 @@ class Window;
 // own character rather than a control code, so that Ctrl+W reads as "w".
 String KeyText(const QKeyEvent& event);
 
+// Shift, Ctrl, Alt, the logo keys, Caps Lock and the like: pressed alone they type nothing and
+// are never offered to a KeyDown handler.
+bool IsModifierKey(int qtKey);
+
 // Keeps a widget that a Qt parent may also own: deletes it unless the parent already has.
 class WidgetHandle {
 public:
@@ -46,7 +50,6 @@ protected:
 private:
     bool offerKey(QKeyEvent* event);
     Window& owner_;
-    const QEvent* offered_ = nullptr;
     QWidget* content_;
 };
 

@@ -3,10 +3,12 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QMetaObject>
+#include <QProxyStyle>
 #include <QTimer>
 #include <algorithm>
 
 #include "framework/control.h"
+#include "framework/destroyed_windows.h"
 #include "framework/guard.h"
 #include "framework/key_tracker.h"
 #include "framework/menu.h"
@@ -27,6 +29,17 @@ public:
     }
 };
 
+// Alt pressed alone selects nothing: a user on the way to Alt+Tab, or who lets go of Alt,
+// keeps the keyboard where it was. Alt with a letter still opens its menu.
+class ApplicationStyle final : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returned) const override {
+        if (hint == SH_MenuBar_AltKeyNavigation) return 0;
+        return QProxyStyle::styleHint(hint, option, widget, returned);
+    }
+};
+
 void ShowInMessageBox(const String& description) {
     auto* box = new QMessageBox(
         QMessageBox::Warning, QStringLiteral("Quillstep"),
@@ -40,10 +53,13 @@ void ShowInMessageBox(const String& description) {
 Runtime::Runtime(int& argc, char** argv)
     : qt_(std::make_unique<GuardedApplication>(argc, argv)),
       keys_(std::make_unique<KeyTracker>()),
+      destroyedWindows_(std::make_unique<DestroyedWindowWatch>(*this)),
       executablePath_(QCoreApplication::applicationFilePath().toStdString()),
       urlOpener_(OpenInBrowser) {
     QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setStyle(new ApplicationStyle);  // the application owns its style
     qt_->installEventFilter(keys_.get());
+    qt_->installNativeEventFilter(destroyedWindows_.get());
     SetExceptionReporter(ShowInMessageBox);
     current = this;
 }
@@ -101,6 +117,7 @@ void Runtime::Forget(Window& window) {
     const auto at =
         std::find_if(open_.begin(), open_.end(), [&](const auto& w) { return w.get() == &window; });
     if (at == open_.end()) return;
+    std::erase(activated_, &window);
     closed_.push_back(std::move(*at));
     open_.erase(at);
     QueueDestroyClosed();
@@ -133,11 +150,40 @@ void Runtime::Later(std::function<void()> work) {
 }
 
 Window* Runtime::FrontWindow() const {
-    const QWidget* active = QApplication::activeWindow();
-    for (const auto& window : open_) {
-        if (window->NativeWidget() == active) return window.get();
+    auto shown = [](const Window* window) {
+        return !window->IsClosed() && window->NativeWidget()->isWindow() &&
+               window->NativeWidget()->isVisible();
+    };
+    auto owning = [&](const QWidget* widget) -> Window* {
+        if (!widget) return nullptr;
+        for (const auto& window : open_) {
+            if (window->NativeWidget() == widget->window() && shown(window.get()))
+                return window.get();
+        }
+        return nullptr;
+    };
+    Window* front = owning(QApplication::activeWindow());
+    if (!front) front = owning(QApplication::focusWidget());
+    for (auto at = activated_.rbegin(); !front && at != activated_.rend(); ++at) {
+        if (shown(*at)) front = *at;
     }
-    return nullptr;
+    for (auto at = open_.rbegin(); !front && at != open_.rend(); ++at) {
+        if (shown(at->get())) front = at->get();
+    }
+    if (front && front->AttachedSheet()) return front->AttachedSheet();
+    return front;
+}
+
+void Runtime::NoteActivated(Window& window) {
+    std::erase(activated_, &window);
+    activated_.push_back(&window);
+}
+
+void Runtime::ActivateFrontWindow() {
+    Window* front = FrontWindow();
+    if (!front) return;
+    QWidget* window = front->NativeWidget()->window();
+    if (!window->isActiveWindow()) window->activateWindow();
 }
 
 Ref<FolderItem> Runtime::ExecutableFile() const {

@@ -18,6 +18,7 @@ class QApplication;
 namespace framework {
 
 class Control;
+class DestroyedWindowWatch;
 class KeyTracker;
 class MenuItem;
 class MenuBar;
@@ -64,8 +65,15 @@ public:
     // Queues `work` to run once the current event has been handled.
     void Later(std::function<void()> work);
 
-    // The application's window in front, if it is one of the open windows.
+    // The window that commands go to: the active window, else the one holding the keyboard,
+    // else the last one activated that is still shown; while a sheet is up in it, the sheet.
+    // Nil only when no window is shown.
     Window* FrontWindow() const;
+    // Called as a window becomes the active window.
+    void NoteActivated(Window& window);
+    // Activates the front window; used when the active window closes, so that the keyboard
+    // does not go nowhere when no window manager hands it on.
+    void ActivateFrontWindow();
 
     // Menus. A command goes to the handler registered under its item's name on the front
     // window, then on the application; an item without one acts on a focused text control
@@ -92,11 +100,13 @@ private:
 
     std::unique_ptr<QApplication> qt_;
     std::unique_ptr<KeyTracker> keys_;
+    std::unique_ptr<DestroyedWindowWatch> destroyedWindows_;
     std::filesystem::path executablePath_;
     UrlOpener urlOpener_;
     std::unique_ptr<Application> app_;
     std::vector<std::unique_ptr<Window>> open_;
     std::vector<std::unique_ptr<Window>> closed_;
+    std::vector<Window*> activated_;  // open windows, the most recently activated last
     std::vector<std::unique_ptr<Control>> closedControls_;
     bool destroyQueued_ = false;
 };

@@ -1,6 +1,7 @@
 #include "framework/window.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMenu>
@@ -15,6 +16,7 @@
 #include "framework/native_widgets.h"
 #include "framework/push_button.h"
 #include "framework/runtime.h"
+#include "framework/sheet.h"
 
 namespace framework {
 
@@ -27,6 +29,27 @@ String KeyText(const QKeyEvent& event) {
         return String(1, event.modifiers().testFlag(Qt::ShiftModifier) ? letter - 32 : letter);
     }
     return event.text().toStdString();
+}
+
+bool IsModifierKey(int qtKey) {
+    switch (qtKey) {
+        case Qt::Key_Shift:
+        case Qt::Key_Control:
+        case Qt::Key_Meta:
+        case Qt::Key_Alt:
+        case Qt::Key_AltGr:
+        case Qt::Key_CapsLock:
+        case Qt::Key_NumLock:
+        case Qt::Key_ScrollLock:
+        case Qt::Key_Super_L:
+        case Qt::Key_Super_R:
+        case Qt::Key_Hyper_L:
+        case Qt::Key_Hyper_R:
+        case Qt::Key_Mode_switch:
+            return true;
+        default:
+            return false;
+    }
 }
 
 namespace {
@@ -103,41 +126,41 @@ void WindowWidget::setMenuBarWidget(QWidget* bar) {
     static_cast<QVBoxLayout*>(layout())->setMenuBar(bar);
 }
 
+// A sheet, being part of its parent's window, sees its parent's activation too.
 bool WindowWidget::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate) {
+        if (isWindow()) Runtime::Current().NoteActivated(owner_);
         CallHandler([&] { owner_.Event_Activate(); });
     }
     return QWidget::event(event);
 }
 
 bool WindowWidget::offerKey(QKeyEvent* event) {
+    if (IsModifierKey(event->key())) return false;
     return CallHandler([&] { return owner_.Event_KeyDown(KeyText(*event)); }, false);
 }
 
 // Keys typed into a control are offered to the window first.
 bool WindowWidget::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
-        offered_ = event;
-        if (offerKey(static_cast<QKeyEvent*>(event))) return true;
-    }
+    if (event->type() == QEvent::KeyPress && offerKey(static_cast<QKeyEvent*>(event))) return true;
     return QWidget::eventFilter(watched, event);
 }
 
-// Keys typed into a control were offered to the window by the filter; the rest reach it here,
-// and Return and Escape press the default and the cancel button.
+// Keys typed into a control were offered to the window by the filter and reach it here when
+// the control leaves them; keys the window itself has are offered here. Return and Escape
+// press the default and the cancel button. A sheet keeps its keys from the window it is part of.
 void WindowWidget::keyPressEvent(QKeyEvent* event) {
-    if (event != offered_ && offerKey(event)) return;
+    const QWidget* focus = QApplication::focusWidget();
+    const bool fromControl = focus && focus != this && isAncestorOf(focus);
+    if (!fromControl && offerKey(event)) return;
     if (owner_.PressButtonFor(event->key())) return;
+    if (owner_.Frame() == WindowFrame::Sheet) return;
     QWidget::keyPressEvent(event);
 }
 
 void WindowWidget::closeEvent(QCloseEvent* event) {
-    if (!owner_.HasCloseButton() || owner_.IsClosed()) {
-        event->ignore();
-        return;
-    }
-    event->accept();
-    owner_.Close();
+    event->ignore();
+    owner_.RequestClose();
 }
 
 // ---- Window -------------------------------------------------------------------------------
@@ -146,11 +169,15 @@ struct Window::Native {
     explicit Native(QWidget* w) : handle(w) {}
     WindowWidget* widget() const { return static_cast<WindowWidget*>(handle.get()); }
     WidgetHandle handle;
+    QPointer<QWidget> firstFocus;  // the first control in tab order that takes the keyboard
 };
 
 Window::Window() : native_(std::make_unique<Native>(new WindowWidget(*this))) {}
 
 Window::~Window() {
+    if (sheetParent_) sheetParent_->sheet_.reset();
+    if (sheet_) sheet_->Sheet().sheetParent_ = nullptr;
+    sheet_.reset();
     // Controls first: their widgets live inside the window's.
     controls_.clear();
 }
@@ -179,16 +206,17 @@ void Window::Construct() {
 void Window::ApplyDesign(const WindowDesign& design) {
     design_ = design;
     QWidget* widget = NativeWidget();
-    // A sheet has no title bar of its own: it hangs from the top of its parent's content.
-    Qt::WindowFlags flags = design.frame == WindowFrame::Sheet
-                                ? Qt::Dialog | Qt::FramelessWindowHint
-                                : Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
-    if (design.frame != WindowFrame::Sheet) {
+    if (design.frame == WindowFrame::Sheet) {
+        // A sheet has no window of its own: it becomes part of its parent's when shown.
+        widget->setWindowFlags(Qt::Widget);
+        widget->setAutoFillBackground(true);
+    } else {
+        Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
         if (design.closeButton) flags |= Qt::WindowCloseButtonHint;
         if (design.minimizeButton) flags |= Qt::WindowMinimizeButtonHint;
         if (design.maximizeButton) flags |= Qt::WindowMaximizeButtonHint;
+        widget->setWindowFlags(flags);
     }
-    widget->setWindowFlags(flags);
     widget->setWindowTitle(QString::fromStdString(design.title));
     // The design's size is the content's; a menu bar, once installed, adds its own height.
     if (design.resizeable) {
@@ -202,29 +230,62 @@ void Window::ApplyDesign(const WindowDesign& design) {
 
 void Window::Show() {
     if (closed_) return;
+    if (sheetParent_) {
+        TakeFocus();
+        return;
+    }
     QWidget* widget = NativeWidget();
     widget->show();
     widget->raise();
     widget->activateWindow();
 }
 
+// A parent holds one sheet at a time; a sheet shown within another window moves there.
 void Window::ShowWithin(Window& parent, int) {
-    if (closed_) return;
-    QWidget* widget = NativeWidget();
-    QWidget* host = parent.NativeWidget();
-    if (widget->parentWidget() != host) widget->setParent(host, widget->windowFlags());
-    widget->setWindowModality(Qt::WindowModal);
-    // Like a sheet: centred across the top of the parent's content.
-    const QPoint origin = parent.ContentWidget()->mapToGlobal(QPoint(0, 0));
-    widget->move(origin.x() + (parent.ContentWidget()->width() - widget->width()) / 2, origin.y());
-    Show();
+    if (closed_ || parent.closed_ || &parent == this) return;
+    if (sheetParent_ == &parent) {
+        Show();
+        return;
+    }
+    if (sheetParent_) sheetParent_->sheet_.reset();
+    if (parent.sheet_) parent.sheet_->Sheet().Close();
+    sheetParent_ = &parent;
+    parent.sheet_ = std::make_unique<SheetAttachment>(parent, *this);
 }
 
+void Window::TakeFocus() {
+    QWidget* widget = NativeWidget();
+    QWidget* target = widget->focusWidget();
+    if (!target || target == widget)
+        target = native_->firstFocus ? native_->firstFocus.data() : widget;
+    target->setFocus(Qt::OtherFocusReason);
+}
+
+void Window::RequestClose() {
+    if (closed_) return;
+    if (design_.closeButton) {
+        Close();
+    } else {
+        CallHandler([&] { Event_CloseRequest(); });
+    }
+}
+
+Window* Window::AttachedSheet() const { return sheet_ ? &sheet_->Sheet() : nullptr; }
+
+// A window takes its sheet with it; the sheet gives its parent the keyboard back.
 void Window::Close() {
     if (closed_) return;
     closed_ = true;
-    if (QWidget* widget = native_->handle.get()) widget->hide();
+    if (sheet_) sheet_->Sheet().Close();
+    if (sheetParent_) {
+        sheetParent_->sheet_.reset();
+        sheetParent_ = nullptr;
+    }
+    QWidget* widget = native_->handle.get();
+    const bool wasActive = widget && widget->isActiveWindow() && widget->isWindow();
+    if (widget) widget->hide();
     Runtime::Current().Forget(*this);
+    if (wasActive) Runtime::Current().ActivateFrontWindow();
 }
 
 void Window::Refresh(bool) { NativeWidget()->update(); }
@@ -288,17 +349,16 @@ std::vector<Control*> Window::Controls() const {
 
 void Window::SetMenuBar(Ref<framework::MenuBar> bar) { menuBar_ = std::move(bar); }
 
-// A window shows its own menu bar, or the application's; a sheet shows none but answers the
-// bar's shortcuts.
+// A window shows its own menu bar, or the application's; a sheet shows none: it is part of a
+// window that has one.
 void Window::InstallMenus() {
     Ref<framework::MenuBar> bar = menuBar_;
     if (!bar) {
         if (Application* app = Runtime::Current().AppObject()) bar = app->MenuBar();
     }
-    if (!bar) return;
+    if (!bar || design_.frame == WindowFrame::Sheet) return;
     QWidget* widget = NativeWidget();
     ForEachCommand(*bar, [widget](MenuItem& item) { widget->addAction(item.Action()); });
-    if (design_.frame == WindowFrame::Sheet) return;
 
     auto* view = new QMenuBar(widget);  // owned by the window's widget
     for (int i = 0; i < bar->Count(); ++i) {
@@ -326,7 +386,9 @@ void Window::OrderFocus() {
         if (widget->focusPolicy() & Qt::TabFocus) chain.push_back(widget);
     }
     for (std::size_t i = 1; i < chain.size(); ++i) QWidget::setTabOrder(chain[i - 1], chain[i]);
-    if (!chain.empty()) chain.front()->setFocus();
+    if (chain.empty()) return;
+    native_->firstFocus = chain.front();
+    chain.front()->setFocus();
 }
 
 bool Window::PressButtonFor(int qtKey) {

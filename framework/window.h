@@ -17,6 +17,7 @@ class QWidget;
 namespace framework {
 
 class MenuBar;
+class SheetAttachment;
 
 enum class WindowFrame { Document, Sheet };
 
@@ -44,9 +45,18 @@ public:
     Window& operator=(const Window&) = delete;
 
     void Show();
-    // Shows the window as a sheet attached to `parent`: window-modal, over the parent's top.
+    // Shows the window as a sheet inside `parent`: at the top of its content, centred, taking
+    // the keyboard; the rest of the parent takes no input until the sheet closes.
     void ShowWithin(Window& parent, int sheetCode = -1);
+    // The sheet shown within this window, if one is up.
+    Window* AttachedSheet() const;
+    // Gives the keyboard to the control that last had it, or to the first in tab order.
+    void TakeFocus();
     void Close();
+    // What a request to close from outside does (the window manager's close button, Alt+F4, a
+    // window destroyed by another program): a window with a close box closes; one without
+    // raises Event_CloseRequest.
+    void RequestClose();
     // Asks for a repaint of the whole window; painting happens later, once.
     void Refresh(bool eraseBackground = true);
 
@@ -94,8 +104,12 @@ public:
     virtual void Event_Activate() {}
     virtual void Event_EnableMenuItems() {}
     virtual void Event_Paint(Graphics&) {}
-    // Runs before the key acts; True keeps the key from acting.
+    // Runs before the key acts; True keeps the key from acting. A modifier key pressed alone
+    // (Shift, Ctrl, Alt, Caps Lock ...) is no key press here.
     virtual bool Event_KeyDown(const String&) { return false; }
+    // A request to close a window that has no close box, from the window manager (its close
+    // button, Alt+F4); the window stays open unless the handler acts on it.
+    virtual void Event_CloseRequest() {}
 
     // Return presses the default button, Escape the cancel button; true when one was pressed.
     bool PressButtonFor(int qtKey);
@@ -126,6 +140,8 @@ private:
     WindowDesign design_;
     Ref<framework::MenuBar> menuBar_;
     std::vector<std::unique_ptr<Control>> controls_;
+    std::unique_ptr<SheetAttachment> sheet_;  // the sheet shown within this window
+    Window* sheetParent_ = nullptr;           // the window this one is a sheet of
     bool closed_ = false;
 };
 
