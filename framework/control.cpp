@@ -7,6 +7,14 @@
 #include "framework/window.h"
 
 namespace framework {
+namespace {
+
+// Help tags may break their line with a carriage return, which the toolkit would draw as a blank.
+QString ToolTip(const String& helpTag) {
+    return QString::fromStdString(ReplaceAll(ReplaceAll(helpTag, "\r\n", "\n"), "\r", "\n"));
+}
+
+}  // namespace
 
 struct Control::Native {
     explicit Native(QWidget* w) : widget(w) {}
@@ -19,7 +27,7 @@ Control::Control(QWidget* widget, ControlDesign design)
     widget->hide();
     widget->setObjectName(QString::fromStdString(design_.name));
     widget->setEnabled(design_.enabled);
-    widget->setToolTip(QString::fromStdString(design_.helpTag));
+    widget->setToolTip(ToolTip(design_.helpTag));
 }
 
 Control::~Control() = default;
@@ -75,7 +83,7 @@ void Control::SetEnabled(bool enabled) {
 
 void Control::SetHelpTag(const String& text) {
     design_.helpTag = text;
-    NativeWidget()->setToolTip(QString::fromStdString(text));
+    NativeWidget()->setToolTip(ToolTip(text));
 }
 
 void Control::Refresh(bool) { NativeWidget()->update(); }

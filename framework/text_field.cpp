@@ -17,9 +17,9 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override {
         // Keys with the command modifier are commands (copy, paste ...), not typing: they go
-        // to the field's own editing without KeyDown.
+        // to the field's own editing without KeyDown; so do modifier keys pressed alone.
         const bool command = event->modifiers().testFlag(Qt::ControlModifier);
-        if (owner_->KeyDown && !command) {
+        if (owner_->KeyDown && !command && !IsModifierKey(event->key())) {
             const String key = KeyText(*event);
             if (CallHandler([&] { return owner_->KeyDown(*owner_, key); }, false)) return;
         }
