@@ -65,6 +65,7 @@ public:
     void Event_Activate() override;
     void Event_EnableMenuItems() override;
     void Event_Open() override;
+    void Event_CloseRequest() override;
     bool _FileNewDivision_Action();
     bool _EditDeselectAll_Action();
     bool _Editcopy_Action();

@@ -36,6 +36,10 @@ void Window1::RectSelect_EnableMenuItems(Canvas& sender) {
     shell::EditDeselectAll()->Enable();
 }
 
+// The worksheet has no close box, but window managers draw one: closing it ends the program as
+// File > Quit does, rather than going unanswered.
+void Window1::Event_CloseRequest() { Runtime::Current().Quit(); }
+
 bool Window1::_FileNewDivision_Action() {
     ImplicitInstance<entry::WindowInput>().ShowWithin(*this, -1);
     return false;
