@@ -105,8 +105,12 @@ std::vector<Case> DivisionCases() {
         cases.push_back(
             {problem.name,
              {{"program", [&window, problem] { return ProgramTrial(window, problem); }},
+              // Floor a draws each character with the program's own text call: what remains
+              // once everything else is done with the least work.
               {"floor a",
                [floor, screen] { return FloorTrial(*floor, *screen, TextRoute::DrawText); }},
+              // Floor b draws them from glyph runs laid out in set-up: the least text work that
+              // still gives drawText's pixels, so the floor under any way of drawing text.
               {"floor b",
                [floor, screen] { return FloorTrial(*floor, *screen, TextRoute::GlyphRuns); }}}});
     }

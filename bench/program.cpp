@@ -4,6 +4,8 @@
 #include <QDeadlineTimer>
 #include <QEvent>
 #include <QWidget>
+#include <cstdio>
+#include <cstdlib>
 
 #include "framework/runtime.h"
 #include "shell/app.h"
@@ -65,7 +67,13 @@ void CanvasShown::Wait() {
     QMetaObject::invokeMethod(
         QCoreApplication::instance(), [&postedWorkDone] { postedWorkDone = true; },
         Qt::QueuedConnection);
-    while (!watch_->painted || !postedWorkDone) QCoreApplication::processEvents();
+    const QDeadlineTimer deadline(10000);
+    while (!watch_->painted || !postedWorkDone) {
+        QCoreApplication::processEvents();
+        if (!deadline.hasExpired()) continue;
+        std::fprintf(stderr, "the worksheet's canvas was not painted within 10 s\n");
+        std::abort();
+    }
 }
 
 }  // namespace benchprogram
