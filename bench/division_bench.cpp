@@ -1,97 +1,120 @@
-// How long a whole division takes, against the floor: the same glyphs, lines and rectangles
-// replayed into a 1000 by 800 bitmap through one painter, with nothing else around them.
+// How long the user waits for a whole division, against two floors that show the same pixels
+// with the least work: one draws its characters with the painter's text call, as the program
+// does, the other from glyph runs laid out beforehand.
 
-#include <benchmark/benchmark.h>
-
-#include <QApplication>
 #include <QElapsedTimer>
-#include <QFontMetricsF>
-#include <QImage>
-#include <QPainter>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
 
+#include "bench/division_floor.h"
+#include "bench/modes.h"
 #include "bench/program.h"
-#include "framework/runtime.h"
+#include "framework/picture.h"
+#include "support/journal_replay.h"
 #include "worksheet/window1.h"
 
+namespace bench {
 namespace {
 
 using framework::DrawCall;
 
-// The call alone: the repaint it asks for and the destruction of the click targets it closed
-// happen after it, between the timed rounds.
-void NewDivision(benchmark::State& state, const char* divider, const char* divided) {
-    auto& window = benchprogram::Worksheet();
-    for (auto _ : state) {
-        QElapsedTimer clock;
-        clock.start();
-        window.NewDivision(divider, divided);
-        state.SetIterationTime(clock.nsecsElapsed() / 1e9);
-        framework::Runtime::Current().DestroyClosed();
-        QCoreApplication::processEvents();
+struct Problem {
+    const char* name;
+    const char* divider;
+    const char* divided;
+};
+
+constexpr Problem kProblems[] = {
+    {"156_by_12", "12", "156"}, {"22_by_7", "7", "22"},     {"1_by_97", "97", "1"},
+    {"1_by_9973", "9973", "1"}, {"1385_by_1", "1", "1385"},
+};
+
+double Milliseconds(const QElapsedTimer& clock) { return clock.nsecsElapsed() / 1e6; }
+
+// The division on the running program's worksheet, as the user waits for it: from the call
+// until the canvas has been painted on screen and the work the call posted (the click targets
+// it closed are destroyed) has run. The same problem is worked once before, untimed, so that
+// every timed call replaces the same worksheet: it closes as many click targets as it makes.
+double ProgramTrial(worksheet::Window1& window, const Problem& problem) {
+    {
+        benchprogram::CanvasShown shown(window);
+        window.NewDivision(problem.divider, problem.divided);
+        shown.Wait();
     }
+    benchprogram::CanvasShown shown(window);
+    QElapsedTimer clock;
+    clock.start();
+    window.NewDivision(problem.divider, problem.divided);
+    shown.Wait();
+    return Milliseconds(clock);
 }
 
-std::vector<DrawCall> JournalOf(const char* divider, const char* divided) {
-    auto& window = benchprogram::Worksheet();
-    auto& g = window.thepic->Graphics();
+// The floor: the same bitmap drawn with the least work, then one paint of an opaque window
+// that shows it. This is the fair reference because it gives the user the very pixels the
+// program gives (checked in set-up) while doing nothing the pixels do not need: white only
+// where white stays, each stripe one solid fill of its blended colour, lines as solid fills,
+// the program's own text calls, and no widget beneath or above the bitmap.
+double FloorTrial(const DrawingFloor& floor, FloorScreen& screen, TextRoute route) {
+    QElapsedTimer clock;
+    clock.start();
+    floor.Draw(screen.bitmap, route);
+    screen.Show();
+    return Milliseconds(clock);
+}
+
+std::vector<DrawCall> JournalOf(worksheet::Window1& window, const Problem& problem) {
+    framework::Graphics& g = window.thepic->Graphics();
     g.ClearJournal();
     g.StartJournal();
-    window.NewDivision(divider, divided);
+    benchprogram::CanvasShown shown(window);
+    window.NewDivision(problem.divider, problem.divided);
+    shown.Wait();
     g.StopJournal();
-    return g.Journal();
+    std::vector<DrawCall> calls = g.Journal();
+    g.ClearJournal();
+    return calls;
 }
 
-QColor Colour(framework::Color c, double fill) {
-    return QColor(c.red, c.green, c.blue, int(fill * 2.55 + 0.5));
-}
-
-void Floor(benchmark::State& state, const char* divider, const char* divided) {
-    const std::vector<DrawCall> calls = JournalOf(divider, divided);
-    QImage image(1000, 800, QImage::Format_RGB16);
-    QFont plain = QGuiApplication::font();
-    plain.setPixelSize(16);
-    QFont bold = plain;
-    bold.setBold(true);
-    const QFontMetricsF plainMetrics(plain), boldMetrics(bold);
-    for (auto _ : state) {
-        QPainter p(&image);
-        for (const auto& c : calls) {
-            switch (c.kind) {
-                case DrawCall::Kind::ClearRect:
-                    p.fillRect(QRectF(c.x1, c.y1, c.x2, c.y2), Qt::white);
-                    break;
-                case DrawCall::Kind::Line:
-                    p.fillRect(QRectF(c.x1, c.y1, c.x2 - c.x1 + 1, c.y2 - c.y1 + 1), Qt::black);
-                    break;
-                case DrawCall::Kind::Object:
-                    if (c.shape == DrawCall::Shape::Rect) {
-                        // In bands of 64 rows, which keeps the toolkit's thread pool out of it.
-                        const double top = c.y1 - c.height / 2;
-                        for (double y = top; y < top + c.height; y += 64) {
-                            p.fillRect(QRectF(c.x1 - c.width / 2, y, c.width,
-                                              std::min(64.0, top + c.height - y)),
-                                       Colour(c.fillColor, c.fill));
-                        }
-                    } else {
-                        const QString text = QString::fromStdString(c.text);
-                        const auto& metrics = c.bold ? boldMetrics : plainMetrics;
-                        p.setFont(c.bold ? bold : plain);
-                        p.setPen(Colour(c.fillColor, c.fill));
-                        p.drawText(QPointF(c.x1 - metrics.horizontalAdvance(text) / 2, c.y1), text);
-                    }
-                    break;
-                case DrawCall::Kind::Picture:
-                    break;
-            }
-        }
-    }
+// A floor that drifted from the program's pixels would measure something else: set-up stops.
+void CheckSamePixels(const QImage& floor, const QImage& program, const Problem& problem,
+                     const char* which) {
+    const std::string difference = testsupport::PixelDifference(floor, program);
+    if (difference.empty()) return;
+    std::fprintf(stderr, "%s %s: not the program's bitmap: %s\n", problem.name, which,
+                 difference.c_str());
+    std::abort();
 }
 
 }  // namespace
 
-BENCHMARK_CAPTURE(NewDivision, 156_by_12, "12", "156")
-    ->UseManualTime()
-    ->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(NewDivision, 22_by_7, "7", "22")->UseManualTime()->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(NewDivision, 1_by_97, "97", "1")->UseManualTime()->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(Floor, 1_by_97, "97", "1")->Unit(benchmark::kMicrosecond);
+std::vector<Case> DivisionCases() {
+    worksheet::Window1& window = benchprogram::Worksheet();
+    auto screen = std::make_shared<FloorScreen>();
+    std::vector<Case> cases;
+    for (const Problem& problem : kProblems) {
+        auto floor = std::make_shared<const DrawingFloor>(JournalOf(window, problem));
+        const QImage program = window.thepic->Image().copy();
+        floor->Draw(screen->bitmap, TextRoute::DrawText);
+        CheckSamePixels(screen->bitmap, program, problem, "floor a (drawText)");
+        floor->Draw(screen->bitmap, TextRoute::GlyphRuns);
+        CheckSamePixels(screen->bitmap, program, problem, "floor b (glyph runs)");
+        std::fprintf(stderr, "%s: %d fills and %d texts in the floor\n", problem.name,
+                     floor->Fills(), floor->Texts());
+
+        cases.push_back(
+            {problem.name,
+             {{"program", [&window, problem] { return ProgramTrial(window, problem); }},
+              // Floor a draws each character with the program's own text call: what remains
+              // once everything else is done with the least work.
+              {"floor a",
+               [floor, screen] { return FloorTrial(*floor, *screen, TextRoute::DrawText); }},
+              // Floor b draws them from glyph runs laid out in set-up: the least text work that
+              // still gives drawText's pixels, so the floor under any way of drawing text.
+              {"floor b",
+               [floor, screen] { return FloorTrial(*floor, *screen, TextRoute::GlyphRuns); }}}});
+    }
+    return cases;
+}
+
+}  // namespace bench

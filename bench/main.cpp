@@ -1,43 +1,53 @@
-// One binary for all benchmarks: the division against its drawing floor, and start-up against
-// a bare window. Built with the program, run by hand.
+// One binary for all benchmarks, run by hand on a Release build:
+//   quillstep_bench division [rounds]
+//   quillstep_bench startup [rounds]
 
-#include <benchmark/benchmark.h>
-
-#include <QCoreApplication>
+#include <cstdio>
 #include <cstdlib>
+#include <string_view>
 
+#include "bench/modes.h"
 #include "bench/program.h"
 #include "framework/runtime.h"
-#include "shell/startup.h"
-#include "worksheet/window1.h"
 
-namespace benchprogram {
+namespace {
 
-worksheet::Window1& Worksheet() {
-    auto& runtime = framework::Runtime::Current();
-    if (!runtime.FindOpenWindow<worksheet::Window1>()) {
-        runtime.Start(shell::_Startup);
-        while (!runtime.FindOpenWindow<worksheet::Window1>()) QCoreApplication::processEvents();
-    }
-    return *runtime.FindOpenWindow<worksheet::Window1>();
+constexpr int kDefaultRounds = 30;
+
+struct Mode {
+    std::string_view name;
+    std::vector<bench::Case> (*cases)();
+};
+
+constexpr Mode kModes[] = {
+    {"division", bench::DivisionCases},
+    {"startup", bench::StartupCases},
+};
+
+int Usage() {
+    std::fprintf(stderr, "usage: quillstep_bench MODE [rounds]   (default %d rounds)\nmodes:",
+                 kDefaultRounds);
+    for (const Mode& mode : kModes) std::fprintf(stderr, " %s", mode.name.data());
+    std::fprintf(stderr, "\n");
+    return 2;
 }
 
-void TearDown() {
-    auto& runtime = framework::Runtime::Current();
-    runtime.CloseAllWindows();
-    shell::ReleaseProgramHoldings();
-    runtime.RegisterAppObject(nullptr);
-    QCoreApplication::processEvents();
-}
-
-}  // namespace benchprogram
+}  // namespace
 
 int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     framework::Runtime runtime(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    benchprogram::TearDown();
-    return 0;
+    if (argc < 2 || argc > 3) return Usage();
+    const int rounds = argc == 3 ? std::atoi(argv[2]) : kDefaultRounds;
+    if (rounds < 1) return Usage();
+    for (const Mode& mode : kModes) {
+        if (mode.name != argv[1]) continue;
+        {
+            const std::vector<bench::Case> cases = mode.cases();
+            bench::RunInterleaved(cases, rounds);
+        }
+        benchprogram::TearDown();
+        return 0;
+    }
+    return Usage();
 }

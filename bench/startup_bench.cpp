@@ -1,18 +1,18 @@
 // How long the program takes from creating its application object to the first paint of the
 // worksheet, against a bare toolkit window of the same size painting a 1000 by 800 image.
 
-#include <benchmark/benchmark.h>
-
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QImage>
 #include <QPainter>
 #include <QWidget>
 
+#include "bench/modes.h"
 #include "bench/program.h"
 #include "framework/runtime.h"
 #include "shell/startup.h"
 
+namespace bench {
 namespace {
 
 // Notes when a widget of the given name is first about to paint.
@@ -37,18 +37,16 @@ void WaitFor(const FirstPaint& paint) {
     while (!paint.seen()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 
-void ProgramStartUp(benchmark::State& state) {
-    auto& runtime = framework::Runtime::Current();
+double Milliseconds(const QElapsedTimer& clock) { return clock.nsecsElapsed() / 1e6; }
+
+double ProgramStartUp() {
     benchprogram::TearDown();
-    for (auto _ : state) {
-        FirstPaint paint("Canvas1");
-        QElapsedTimer clock;
-        clock.start();
-        runtime.Start(shell::_Startup);
-        WaitFor(paint);
-        state.SetIterationTime(clock.nsecsElapsed() / 1e9);
-        benchprogram::TearDown();
-    }
+    FirstPaint paint("Canvas1");
+    QElapsedTimer clock;
+    clock.start();
+    framework::Runtime::Current().Start(shell::_Startup);
+    WaitFor(paint);
+    return Milliseconds(clock);
 }
 
 class BareWindow final : public QWidget {
@@ -66,19 +64,23 @@ private:
     QImage image_;
 };
 
-void BareQtWindow(benchmark::State& state) {
-    for (auto _ : state) {
-        FirstPaint paint("Bare");
-        QElapsedTimer clock;
-        clock.start();
-        auto window = std::make_unique<BareWindow>();
-        window->show();
-        WaitFor(paint);
-        state.SetIterationTime(clock.nsecsElapsed() / 1e9);
-    }
+double BareQtWindow() {
+    FirstPaint paint("Bare");
+    QElapsedTimer clock;
+    clock.start();
+    auto window = std::make_unique<BareWindow>();
+    window->show();
+    WaitFor(paint);
+    const double elapsed = Milliseconds(clock);
+    window.reset();
+    QCoreApplication::processEvents();
+    return elapsed;
 }
 
 }  // namespace
 
-BENCHMARK(ProgramStartUp)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(2);
-BENCHMARK(BareQtWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(2);
+std::vector<Case> StartupCases() {
+    return {{"startup", {{"program", ProgramStartUp}, {"bare window", BareQtWindow}}}};
+}
+
+}  // namespace bench
