@@ -3,6 +3,10 @@
 // with a pen of PenWidth by PenHeight pixels hanging right of and below the path; text and
 // rectangles are drawn as shapes placed by their centre.
 //
+// A cleared area is written only where something is drawn over it, or when the surface is
+// read or finished, and a translucent fill over an area known to be plain background is one
+// solid fill of the colour it blends to: the pixels are those of clearing and blending.
+//
 // For tests a Graphics keeps, on request, a journal of its drawing calls with their arguments
 // exactly as passed, so that geometry can be checked without depending on fonts.
 
@@ -13,8 +17,11 @@
 #include "framework/shapes.h"
 #include "framework/text.h"
 
+class QColor;
 class QImage;
 class QPainter;
+class QRect;
+class QRegion;
 
 namespace framework {
 
@@ -68,16 +75,29 @@ public:
     void ClearJournal() { journal_.clear(); }
     const std::vector<DrawCall>& Journal() const { return journal_; }
 
-    // Ends the painter on the bitmap so that the bitmap can be read or copied.
+    // Writes what is pending and ends the painter on the bitmap, so that the bitmap can be
+    // read or copied.
     void Flush();
+
+    // For the framework: `area` is to hold `colour` before anything is drawn over it; it is
+    // written when something is, or at Flush().
+    void EraseLater(const QRegion& area, const QColor& colour);
+    // Nothing of the surface has been written since it was erased.
+    bool IsUnwritten() const;
+    // Whether (x, y) is pending, and so holds the erase colour.
+    bool IsPending(int x, int y) const;
 
 private:
     QPainter& Painter();
     void PaintShape(const Object2D& shape, double x, double y);
+    void PaintRect(const RectShape& rect, double x, double y);
+    void PaintText(const StringShape& text, double x, double y);
+    void Reveal(const QRect& area);
+    void Covered(const QRect& area, bool opaque);
     void Record(DrawCall call);
 
-    struct FontCache;
-    std::unique_ptr<FontCache> fonts_;
+    struct State;
+    std::unique_ptr<State> state_;
     QImage* image_ = nullptr;
     QPainter* borrowed_ = nullptr;
     std::unique_ptr<QPainter> own_;

@@ -16,6 +16,8 @@ namespace framework {
 class Picture {
 public:
     Picture(int width, int height, int depth);
+    // A 32-bit bitmap holding a copy of `image`; for the framework's own use.
+    explicit Picture(const QImage& image);
     ~Picture();
     Picture(const Picture&) = delete;
     Picture& operator=(const Picture&) = delete;
@@ -36,8 +38,9 @@ public:
     // The colour at (x, y); white outside the picture and for a vector picture.
     Color Pixel(int x, int y) const;
     int BitsPerPixel() const;
-    // A bitmap that nothing has been drawn into yet: all white.
-    bool IsBlank() const { return blank_; }
+    // A bitmap that is all white in name only: nothing has been written into it since it was
+    // made or cleared.
+    bool IsBlank() const;
 
     // The bitmap as it stands, drawing finished; for the framework's own use.
     const QImage& Image() const;
@@ -45,15 +48,12 @@ public:
     static Ref<Picture> FromImage(const QImage& image);
 
 private:
-    void FillIfBlank() const;
-
     int width_;
     int height_;
     int depth_;
     std::unique_ptr<QImage> image_;
     std::unique_ptr<framework::Graphics> graphics_;
     std::unique_ptr<Group2D> objects_;
-    mutable bool blank_ = false;
 };
 
 Ref<Picture> NewPicture(int width, int height, int depth);

@@ -288,7 +288,8 @@ void Window::Close() {
     if (wasActive) Runtime::Current().ActivateFrontWindow();
 }
 
-void Window::Refresh(bool) { NativeWidget()->update(); }
+// The window's content: its menu bar has nothing new to show.
+void Window::Refresh(bool) { ContentWidget()->update(); }
 
 String Window::Title() const { return NativeWidget()->windowTitle().toStdString(); }
 void Window::SetTitle(const String& title) {

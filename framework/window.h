@@ -57,7 +57,7 @@ public:
     // window destroyed by another program): a window with a close box closes; one without
     // raises Event_CloseRequest.
     void RequestClose();
-    // Asks for a repaint of the whole window; painting happens later, once.
+    // Asks for a repaint of the window's content; painting happens later, once.
     void Refresh(bool eraseBackground = true);
 
     String Title() const;

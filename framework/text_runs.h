@@ -1,0 +1,35 @@
+#pragma once
+// Texts laid out once and kept as glyph runs: the worksheet draws the same few characters
+// hundreds of times, and drawing a ready run skips the shaping that a text call repeats each
+// time, while putting the very same pixels on the surface. Private to the framework.
+
+#include <QFont>
+#include <QGlyphRun>
+#include <QList>
+#include <QRectF>
+#include <map>
+#include <tuple>
+
+#include "framework/text.h"
+
+namespace framework {
+
+struct TextRun {
+    double advance = 0;     // the text's horizontal advance, by which it is centred
+    QRectF ink;             // where its glyphs may leave ink, from its origin on the baseline
+    QList<QGlyphRun> runs;  // positioned from that origin
+};
+
+class TextRuns {
+public:
+    // The text in the application's font at `pixelSize`, bold or not.
+    const TextRun& Get(const String& text, double pixelSize, bool bold);
+
+private:
+    const QFont& FontFor(double pixelSize, bool bold);
+
+    std::map<std::pair<double, bool>, QFont> fonts_;
+    std::map<std::tuple<double, bool, String>, TextRun> runs_;
+};
+
+}  // namespace framework
