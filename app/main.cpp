@@ -3,6 +3,7 @@
 
 int main(int argc, char** argv) {
     framework::Runtime runtime(argc, argv);
+    shell::RegisterClasses(runtime);
     const int status = runtime.Run(shell::_Startup);
     shell::ReleaseProgramHoldings();
     return status;

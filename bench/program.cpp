@@ -17,6 +17,7 @@ namespace benchprogram {
 worksheet::Window1& Worksheet() {
     auto& runtime = framework::Runtime::Current();
     if (!runtime.FindOpenWindow<worksheet::Window1>()) {
+        shell::RegisterClasses(runtime);
         runtime.Start(shell::_Startup);
         while (!runtime.FindOpenWindow<worksheet::Window1>()) QCoreApplication::processEvents();
         // The entry sheet comes up when the worksheet is first activated; the first division

@@ -52,6 +52,7 @@ double ProgramStartUp(Until until) {
     benchprogram::TearDown();
     auto& runtime = framework::Runtime::Current();
     QElapsedTimer clock;
+    shell::RegisterClasses(runtime);
     clock.start();
     runtime.Start(shell::_Startup);
     // Start-up builds the entry sheet, then the worksheet opens on the loop's first turn.

@@ -1,17 +1,15 @@
 #include "framework/guard.h"
 
+#include <QMessageBox>
+#include <QPointer>
 #include <cstdio>
-#include <typeinfo>
+#include <memory>
 
 #include "framework/nil_object.h"
+#include "framework/runtime.h"
 
 namespace framework {
 namespace {
-
-ExceptionReporter& Reporter() {
-    static ExceptionReporter reporter;
-    return reporter;
-}
 
 String Describe(std::exception_ptr error) {
     try {
@@ -31,14 +29,31 @@ void ReportUnhandledException(std::exception_ptr error) noexcept {
     try {
         const String description = Describe(error);
         std::fprintf(stderr, "quillstep: %s The program goes on.\n", description.c_str());
-        if (auto& reporter = Reporter()) reporter(description);
+        if (Runtime* runtime = Runtime::Find()) runtime->Report(description);
     } catch (...) {
         std::fputs("quillstep: an exception was not handled.\n", stderr);
     }
 }
 
-ExceptionReporter SetExceptionReporter(ExceptionReporter reporter) {
-    return std::exchange(Reporter(), std::move(reporter));
+ExceptionReporter ExceptionBox() {
+    auto shown = std::make_shared<QPointer<QMessageBox>>();
+    return [shown](const String& description) {
+        if (*shown) return;
+        auto* box = new QMessageBox(
+            QMessageBox::Warning, QStringLiteral("Quillstep"),
+            QString::fromStdString(description) + QStringLiteral("\nThe program goes on."));
+        box->setAttribute(Qt::WA_DeleteOnClose);  // the box owns itself once shown
+        *shown = box;
+        box->show();
+    };
+}
+
+void Runtime::Report(const String& description) {
+    if (reporter_) reporter_(description);
+}
+
+ExceptionReporter Runtime::SetExceptionReporter(ExceptionReporter reporter) {
+    return std::exchange(reporter_, std::move(reporter));
 }
 
 }  // namespace framework

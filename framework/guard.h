@@ -11,13 +11,14 @@
 
 namespace framework {
 
-// Reports an exception that no handler caught: on standard error, and to the reporter that the
-// application installs (a message box in the running program).
+// Reports an exception that no handler caught: on standard error, and to the runtime's
+// reporter.
 void ReportUnhandledException(std::exception_ptr error) noexcept;
 
 using ExceptionReporter = std::function<void(const String& description)>;
-// Replaces the reporter; returns the previous one.
-ExceptionReporter SetExceptionReporter(ExceptionReporter reporter);
+// The runtime's reporter unless replaced: a message box, one at a time. Reports that come while
+// one is up (a paint that fails on every repaint, say) go to standard error alone.
+ExceptionReporter ExceptionBox();
 
 template <class F, class R = std::invoke_result_t<F&>>
 R CallHandler(F&& handler, std::conditional_t<std::is_void_v<R>, int, R> fallback = {}) noexcept {

@@ -1,7 +1,6 @@
 #include "framework/runtime.h"
 
 #include <QApplication>
-#include <QMessageBox>
 #include <QMetaObject>
 #include <QProxyStyle>
 #include <QTimer>
@@ -11,22 +10,24 @@
 #include "framework/destroyed_windows.h"
 #include "framework/guard.h"
 #include "framework/key_tracker.h"
-#include "framework/menu.h"
-#include "framework/standard_editing.h"
 #include "framework/window.h"
 
 namespace framework {
 namespace {
 
-Runtime* current = nullptr;
-
-// No exception may cross the toolkit's event loop: whatever escapes an event is reported here.
-class GuardedApplication final : public QApplication {
+// The toolkit's application, which knows its runtime. No exception may cross the toolkit's
+// event loop: whatever escapes an event is reported here.
+class RuntimeApplication final : public QApplication {
 public:
-    using QApplication::QApplication;
+    RuntimeApplication(int& argc, char** argv, Runtime& runtime)
+        : QApplication(argc, argv), runtime_(runtime) {}
+    Runtime& runtime() const { return runtime_; }
     bool notify(QObject* receiver, QEvent* event) override {
         return CallHandler([&] { return QApplication::notify(receiver, event); }, false);
     }
+
+private:
+    Runtime& runtime_;
 };
 
 // Alt pressed alone selects nothing: a user on the way to Alt+Tab, or who lets go of Alt,
@@ -40,18 +41,10 @@ public:
     }
 };
 
-void ShowInMessageBox(const String& description) {
-    auto* box = new QMessageBox(
-        QMessageBox::Warning, QStringLiteral("Quillstep"),
-        QString::fromStdString(description) + QStringLiteral("\nThe program goes on."));
-    box->setAttribute(Qt::WA_DeleteOnClose);  // the box owns itself once shown
-    box->show();
-}
-
 }  // namespace
 
 Runtime::Runtime(int& argc, char** argv)
-    : qt_(std::make_unique<GuardedApplication>(argc, argv)),
+    : qt_(std::make_unique<RuntimeApplication>(argc, argv, *this)),
       keys_(std::make_unique<KeyTracker>()),
       destroyedWindows_(std::make_unique<DestroyedWindowWatch>(*this)),
       executablePath_(QCoreApplication::applicationFilePath().toStdString()),
@@ -60,8 +53,7 @@ Runtime::Runtime(int& argc, char** argv)
     QApplication::setStyle(new ApplicationStyle);  // the application owns its style
     qt_->installEventFilter(keys_.get());
     qt_->installNativeEventFilter(destroyedWindows_.get());
-    SetExceptionReporter(ShowInMessageBox);
-    current = this;
+    reporter_ = ExceptionBox();
 }
 
 Runtime::~Runtime() {
@@ -69,13 +61,18 @@ Runtime::~Runtime() {
     // The newest windows first: a sheet is gone before the window it was attached to.
     while (!open_.empty()) open_.pop_back();
     app_.reset();
-    SetExceptionReporter(nullptr);
-    current = nullptr;
+    objects_.clear();
+}
+
+Runtime* Runtime::Find() noexcept {
+    auto* application = dynamic_cast<RuntimeApplication*>(QCoreApplication::instance());
+    return application ? &application->runtime() : nullptr;
 }
 
 Runtime& Runtime::Current() {
-    if (!current) throw NilObjectException();
-    return *current;
+    Runtime* runtime = Find();
+    if (!runtime) throw NilObjectException();
+    return *runtime;
 }
 
 int Runtime::Run(const std::function<void()>& startup) {
@@ -94,9 +91,34 @@ void Runtime::Quit(int status) { QApplication::exit(status); }
 
 void Runtime::RegisterAppObject(std::unique_ptr<Application> app) { app_ = std::move(app); }
 
-Window* Runtime::FindOpenWindow(const std::type_info& type) const {
+Application& Runtime::App() const {
+    if (!app_) throw NilObjectException();
+    return *app_;
+}
+
+Window* Runtime::FindOpenWindow(std::type_index type) const {
     for (const auto& window : open_) {
-        if (typeid(*window) == type) return window.get();
+        if (std::type_index(typeid(*window)) == type) return window.get();
+    }
+    return nullptr;
+}
+
+const Runtime::WindowClass& Runtime::ClassNamed(std::string_view name) const {
+    for (const WindowClass& windowClass : classes_) {
+        if (windowClass.name == name) return windowClass;
+    }
+    throw NilObjectException();
+}
+
+Window& Runtime::ImplicitWindow(std::string_view className) {
+    const WindowClass& windowClass = ClassNamed(className);
+    if (Window* open = FindOpenWindow(windowClass.type)) return *open;
+    return Adopt(windowClass.make());
+}
+
+Window* Runtime::FindOpenWindow(std::string_view className) const {
+    for (const WindowClass& windowClass : classes_) {
+        if (windowClass.name == className) return FindOpenWindow(windowClass.type);
     }
     return nullptr;
 }
@@ -149,46 +171,11 @@ void Runtime::Later(std::function<void()> work) {
         qt_.get(), [work = std::move(work)] { CallHandler(work); }, Qt::QueuedConnection);
 }
 
-Window* Runtime::FrontWindow() const {
-    auto shown = [](const Window* window) {
-        return !window->IsClosed() && window->NativeWidget()->isWindow() &&
-               window->NativeWidget()->isVisible();
-    };
-    auto owning = [&](const QWidget* widget) -> Window* {
-        if (!widget) return nullptr;
-        for (const auto& window : open_) {
-            if (window->NativeWidget() == widget->window() && shown(window.get()))
-                return window.get();
-        }
-        return nullptr;
-    };
-    Window* front = owning(QApplication::activeWindow());
-    if (!front) front = owning(QApplication::focusWidget());
-    for (auto at = activated_.rbegin(); !front && at != activated_.rend(); ++at) {
-        if (shown(*at)) front = *at;
-    }
-    for (auto at = open_.rbegin(); !front && at != open_.rend(); ++at) {
-        if (shown(at->get())) front = at->get();
-    }
-    if (front && front->AttachedSheet()) return front->AttachedSheet();
-    return front;
-}
-
-void Runtime::NoteActivated(Window& window) {
-    std::erase(activated_, &window);
-    activated_.push_back(&window);
-}
-
-void Runtime::ActivateFrontWindow() {
-    Window* front = FrontWindow();
-    if (!front) return;
-    QWidget* window = front->NativeWidget()->window();
-    if (!window->isActiveWindow()) window->activateWindow();
-}
-
 Ref<FolderItem> Runtime::ExecutableFile() const {
     if (executablePath_.empty()) return nullptr;
-    return New<FolderItem>(executablePath_);
+    std::error_code error;
+    const std::filesystem::path real = std::filesystem::canonical(executablePath_, error);
+    return New<FolderItem>(error ? executablePath_ : real);
 }
 
 void Runtime::OpenUrl(const String& address) const {
@@ -197,61 +184,6 @@ void Runtime::OpenUrl(const String& address) const {
 
 UrlOpener Runtime::SetUrlOpener(UrlOpener opener) {
     return std::exchange(urlOpener_, std::move(opener));
-}
-
-Ref<MenuBar> Runtime::ActiveMenuBar() const {
-    if (Window* front = FrontWindow(); front && front->MenuBar()) return front->MenuBar();
-    return app_ ? app_->MenuBar() : nullptr;
-}
-
-void Runtime::UpdateMenus() {
-    const Ref<MenuBar> bar = ActiveMenuBar();
-    if (!bar) return;
-    Window* front = FrontWindow();
-    auto hasCommand = [&](const MenuItem& item) {
-        if (item.IsSeparator()) return false;
-        if (dynamic_cast<const QuitMenuItem*>(&item)) return true;
-        if (front && front->FindMenuHandler(item.Name())) return true;
-        if (app_ && app_->FindMenuHandler(item.Name())) return true;
-        return StandardEditOnFocus(StandardEdit(item.Name()), false);
-    };
-    auto reset = [&](const MenuItem& menu, auto& self) -> void {
-        for (int i = 0; i < menu.Count(); ++i) {
-            MenuItem& item = *menu.Item(i);
-            item.SetEnabled(item.Count() > 0 || (item.AutoEnable() && hasCommand(item)));
-            self(item, self);
-        }
-    };
-    reset(*bar, reset);
-    if (app_) CallHandler([&] { app_->Event_EnableMenuItems(); });
-    if (front) {
-        CallHandler([&] { front->Event_EnableMenuItems(); });
-        for (Control* control : front->Controls()) {
-            CallHandler([&] { control->Event_EnableMenuItems(); });
-        }
-    }
-}
-
-void Runtime::MenuCommand(MenuItem& item) {
-    UpdateMenus();
-    if (!item.Enabled()) return;
-    if (dynamic_cast<QuitMenuItem*>(&item)) {
-        Quit();
-        return;
-    }
-    if (Window* front = FrontWindow()) {
-        if (const MenuHandler* handler = front->FindMenuHandler(item.Name())) {
-            CallHandler(*handler, false);
-            return;
-        }
-    }
-    if (app_) {
-        if (const MenuHandler* handler = app_->FindMenuHandler(item.Name())) {
-            CallHandler(*handler, false);
-            return;
-        }
-    }
-    StandardEditOnFocus(StandardEdit(item.Name()), true);
 }
 
 }  // namespace framework

@@ -1,15 +1,22 @@
 #pragma once
 // The running framework: the toolkit's application, the registered application object, the
-// open windows with their implicit instances, and the event loop.
+// open windows with their implicit instances, the objects the program keeps one of, and the
+// event loop. One runtime per process; whatever the program keeps for the whole run lives here
+// or on its application object.
+//
+// runtime.cpp: life of the runtime, windows and objects; menu_commands.cpp: the front window,
+// the enabling pass and the routing of commands; guard.cpp: reports of exceptions.
 
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <memory>
 #include <typeindex>
 #include <vector>
 
 #include "framework/application.h"
 #include "framework/folder_item.h"
+#include "framework/guard.h"
 #include "framework/nil_object.h"
 #include "framework/show_url.h"
 
@@ -33,6 +40,7 @@ public:
 
     // The runtime of this process; NilObjectException before it exists.
     static Runtime& Current();
+    static Runtime* Find() noexcept;
 
     // Runs `startup` under the framework's exception handling, raises the application's Open
     // on the first turn of the event loop and runs the loop until the application quits.
@@ -44,6 +52,8 @@ public:
 
     void RegisterAppObject(std::unique_ptr<Application> app);
     Application* AppObject() const { return app_.get(); }
+    // The registered application object; NilObjectException before there is one.
+    Application& App() const;
 
     // Open windows. A window belongs to the runtime from its creation until it is closed;
     // a closed window is forgotten and destroyed once the current event has been handled.
@@ -51,10 +61,34 @@ public:
     W* FindOpenWindow() const {
         return static_cast<W*>(FindOpenWindow(typeid(W)));
     }
-    Window* FindOpenWindow(const std::type_info& type) const;
+    Window* FindOpenWindow(std::type_index type) const;
     Window& Adopt(std::unique_ptr<Window> window);
     void Forget(Window& window);
     const std::vector<std::unique_ptr<Window>>& OpenWindows() const { return open_; }
+
+    // Window classes made known by name at start-up, so that a window can reach the implicit
+    // instance of a class it knows by name only. Unknown names raise NilObjectException.
+    template <class W>
+    void RegisterWindowClass(String name) {
+        std::erase_if(classes_, [&](const WindowClass& known) { return known.name == name; });
+        classes_.push_back({std::move(name), typeid(W), [] { return std::make_unique<W>(); }});
+    }
+    Window& ImplicitWindow(std::string_view className);
+    Window* FindOpenWindow(std::string_view className) const;
+
+    // Objects of which the program keeps one for the run (its menu bar), made on first request
+    // and kept until released.
+    template <class T>
+    Ref<T> ImplicitObject() {
+        std::shared_ptr<void>& held = objects_[typeid(T)];
+        if (!held) held = std::make_shared<T>();
+        return Ref<T>(std::static_pointer_cast<T>(held));
+    }
+    template <class T>
+    void ReleaseImplicitObject() {
+        objects_.erase(typeid(T));
+    }
+
     // Keeps a closed control until the current event has been handled, as it may be closing
     // from its own handler.
     void Dispose(std::unique_ptr<Control> control);
@@ -84,10 +118,20 @@ public:
     void UpdateMenus();
     // The menu bar the front window shows.
     Ref<framework::MenuBar> ActiveMenuBar() const;
+    // The item of that name in the application's menu bar, nil when it has none;
+    // NilObjectException when there is no application object or no menu bar.
+    Ref<MenuItem> ApplicationMenuItem(std::string_view name) const;
+
+    // Reports an exception that no handler caught. The default reporter shows it in a message
+    // box, one box at a time.
+    void Report(const String& description);
+    // Replaces the reporter; returns the previous one.
+    ExceptionReporter SetExceptionReporter(ExceptionReporter reporter);
 
     const KeyTracker& Keys() const { return *keys_; }
 
-    // The program's executable file as a folder item.
+    // The program's executable file as a folder item, links resolved: the program's own
+    // folder even when it was started through a link placed elsewhere.
     Ref<FolderItem> ExecutableFile() const;
     // Tests place the program elsewhere with this.
     void SetExecutablePath(std::filesystem::path path) { executablePath_ = std::move(path); }
@@ -96,14 +140,24 @@ public:
     UrlOpener SetUrlOpener(UrlOpener opener);
 
 private:
+    struct WindowClass {
+        String name;
+        std::type_index type;
+        std::function<std::unique_ptr<Window>()> make;
+    };
+
     void QueueDestroyClosed();
+    const WindowClass& ClassNamed(std::string_view name) const;
 
     std::unique_ptr<QApplication> qt_;
     std::unique_ptr<KeyTracker> keys_;
     std::unique_ptr<DestroyedWindowWatch> destroyedWindows_;
     std::filesystem::path executablePath_;
     UrlOpener urlOpener_;
+    ExceptionReporter reporter_;
     std::unique_ptr<Application> app_;
+    std::vector<WindowClass> classes_;
+    std::map<std::type_index, std::shared_ptr<void>> objects_;
     std::vector<std::unique_ptr<Window>> open_;
     std::vector<std::unique_ptr<Window>> closed_;
     std::vector<Window*> activated_;  // open windows, the most recently activated last

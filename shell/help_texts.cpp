@@ -2,28 +2,13 @@
 
 #include "framework/folder_item.h"
 #include "framework/runtime.h"
+#include "shell/app.h"
 
 namespace shell {
 
 using namespace framework;
 
 namespace {
-
-struct HelpText {
-    const char* fileName;
-    bool loaded = false;
-    String permaText;
-};
-
-HelpText& ProgramHelp() {
-    static HelpText text{"longdivisionHelp.txt"};
-    return text;
-}
-
-HelpText& DivisionHelp() {
-    static HelpText text{"LongDivisionTextUse.txt"};
-    return text;
-}
 
 String Read(HelpText& help) {
     if (help.loaded) return help.permaText;
@@ -41,17 +26,7 @@ String Read(HelpText& help) {
 
 }  // namespace
 
-String longdivisionHelp() { return Read(ProgramHelp()); }
-String LongDivisionTextUse() { return Read(DivisionHelp()); }
-
-void ForgetHelpTexts() {
-    ProgramHelp() = HelpText{ProgramHelp().fileName};
-    DivisionHelp() = HelpText{DivisionHelp().fileName};
-}
-
-void ReleaseHelpTexts() {
-    ProgramHelp().permaText = String();
-    DivisionHelp().permaText = String();
-}
+String longdivisionHelp() { return Read(App().programHelp); }
+String LongDivisionTextUse() { return Read(App().divisionHelp); }
 
 }  // namespace shell

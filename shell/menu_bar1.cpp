@@ -2,6 +2,7 @@
 
 #include <initializer_list>
 
+#include "framework/runtime.h"
 #include "shell/app.h"
 
 namespace shell {
@@ -39,15 +40,11 @@ void AddMenu(MenuBar& bar, const Entry& menu, std::initializer_list<Entry> items
     }
 }
 
-Ref<class MenuBar1>& SharedInstance() {
-    static Ref<class MenuBar1> instance;
-    return instance;
-}
-
+// The item of that name in the application's menu bar, as a T; nil when it is none.
 template <class T = MenuItem>
 Ref<T> AppMenuItem(std::string_view name) {
-    const Ref<MenuBar>& bar = App().MenuBar();
-    return As<T>(bar->Lookup(name));
+    App();  // NilObjectException when there is no application object
+    return As<T>(Runtime::Current().ApplicationMenuItem(name));
 }
 
 }  // namespace
@@ -83,13 +80,9 @@ void MenuBar1::Untitled2() {
             {{"HelpProgram", "program ...", ""}, {"HelpLongDivision", "Longdivision ...", ""}});
 }
 
-Ref<class MenuBar1> MenuBar1() {
-    auto& instance = SharedInstance();
-    if (!instance) instance = New<class MenuBar1>();
-    return instance;
-}
+Ref<class MenuBar1> MenuBar1() { return Runtime::Current().ImplicitObject<class MenuBar1>(); }
 
-void ReleaseMenuBar1() { SharedInstance() = nullptr; }
+void ReleaseMenuBar1() { Runtime::Current().ReleaseImplicitObject<class MenuBar1>(); }
 
 Ref<MenuItem> FileNewDivision() { return AppMenuItem("FileNewDivision"); }
 Ref<AppleMenuItem> FileAbout() { return AppMenuItem<AppleMenuItem>("FileAbout"); }

@@ -16,8 +16,8 @@ private:
     void Untitled2();  // Help With
 };
 
-// The shared instance, built by the first call.
-framework::Ref<class MenuBar1> MenuBar1();
+// The shared instance, built by the first call and kept by the runtime.
+framework::Ref<MenuBar1> MenuBar1();
 // Drops the shared instance when the program ends.
 void ReleaseMenuBar1();
 

@@ -3,8 +3,10 @@
 #include "entry/window_input.h"
 #include "framework/runtime.h"
 #include "shell/app.h"
-#include "shell/help_texts.h"
 #include "shell/menu_bar1.h"
+#include "shell/window_about.h"
+#include "shell/window_help.h"
+#include "worksheet/window1.h"
 
 namespace shell {
 
@@ -20,7 +22,7 @@ void _NewAppInstance() {
 }
 
 void _ApplicationAddMenuHandlers() {
-    class App& app = App();
+    auto& app = App();
     app.AddMenuHandler("HelpProgram", [&app] { return app._HelpProgram_Action(); });
     app.AddMenuHandler("HelpLongDivision", [&app] { return app._HelpLongDivision_Action(); });
     app.AddMenuHandler("FileAbout", [&app] { return app._FileAbout_Action(); });
@@ -30,6 +32,13 @@ void _MakeDefaultView() { ImplicitInstance<entry::WindowInput>(); }
 
 }  // namespace
 
+void RegisterClasses(Runtime& runtime) {
+    runtime.RegisterWindowClass<entry::WindowInput>("WindowInput");
+    runtime.RegisterWindowClass<worksheet::Window1>("Window1");
+    runtime.RegisterWindowClass<Windowhelp>("Windowhelp");
+    runtime.RegisterWindowClass<WindowAbout>("WindowAbout");
+}
+
 void _Startup() {
     _NewAppInstance();
     _ApplicationAddMenuHandlers();
@@ -37,7 +46,9 @@ void _Startup() {
 }
 
 void ReleaseProgramHoldings() {
-    ReleaseHelpTexts();
+    auto& app = App();
+    app.programHelp.permaText = String();
+    app.divisionHelp.permaText = String();
     ReleaseMenuBar1();
 }
 

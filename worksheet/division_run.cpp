@@ -2,11 +2,13 @@
 // dividend's own digits, then decimal steps until the remainder is 0, a remainder repeats or
 // the sheet has no column left.
 
-#include "entry/window_input.h"
+#include "core/decimal_point.h"
+#include "core/number_text.h"
+#include "core/repeat_key.h"
 #include "framework/runtime.h"
-#include "worksheet/decimal_point.h"
-#include "worksheet/number_text.h"
-#include "worksheet/rect_select.h"
+#include "worksheet/mark_style.h"
+#include "worksheet/rows.h"
+#include "worksheet/window1.h"
 
 namespace worksheet {
 
@@ -14,19 +16,30 @@ using namespace framework;
 
 namespace {
 
+// The entry sheet, as start-up makes its class known; it closes as its problem is worked.
+constexpr const char* kEntrySheet = "WindowInput";
+
 constexpr Color kAppendedZero = RGB(0, 0, 255);
 constexpr Color kRewrittenRemainder = RGB(0, 255, 0);
 constexpr Color kRepeatMark = RGB(255, 0, 0);
-constexpr Color kStripeColours[4] = {RGB(255, 255, 200), RGB(255, 200, 255), RGB(200, 200, 255),
-                                     RGB(200, 255, 255)};
-constexpr double kStripeFill = 50;
 constexpr double kRepeatMarkFill = 70;
+// Pastel stripes, one colour per column in a cycle of four, starting at column 0.
+constexpr Color kColumnColours[4] = {RGB(255, 200, 255), RGB(200, 200, 255), RGB(200, 255, 255),
+                                     RGB(255, 255, 200)};
+constexpr double kStripeFill = 50;
+
+// A remainder written on the last rows above this margin is written again at the top, on the
+// row of the first remainder, and the work goes on from there.
+constexpr std::int32_t kWrapMargin = 7;
+constexpr std::int32_t kWrapRow = kFirstWorkRow + 1;
 
 constexpr const char* kOutOfRoomMessage = "no more room to calculate, results incomplete!";
 constexpr const char* kRepeatMessage = "Repeating decimal tail.";
 
 // What the entry dialog admits: at most 7 characters that do not read as zero.
-bool Workable(const String& number) { return Len(number) <= kLongestNumber && Val(number) != 0; }
+bool Workable(const String& number) {
+    return Len(number) <= core::kLongestNumber && Val(number) != 0;
+}
 
 void StripLeadingZeros(String& text) {
     while (Left(text, 1) == "0") text = Mid(text, 2, Len(text) - 1);
@@ -37,8 +50,8 @@ void StripLeadingZeros(String& text) {
 void Window1::NewDivision(const String& divider, const String& divided) {
     ResetWorksheet(divider, divided);
     // The run works on digits and one point; text that no key filter has seen is cut down here.
-    dividerOriginal = DigitsAndFirstPoint(divider);
-    dividedOriginal = DigitsAndFirstPoint(divided);
+    dividerOriginal = core::DigitsAndFirstPoint(divider);
+    dividedOriginal = core::DigitsAndFirstPoint(divided);
     if (!Workable(dividerOriginal) || !Workable(dividedOriginal)) return;
 
     PaintColumnStripes();
@@ -51,16 +64,18 @@ void Window1::NewDivision(const String& divider, const String& divided) {
     myDivider = dividerOriginal;
     hasDecimalPoint = InStr(0, dividedOriginal, ".") > 0;
 
-    const bool stepped = getFirst();
-    WorkDividendDigits(stepped);
+    const Steps steps = getFirst() ? Steps::Made : Steps::None;
+    WorkDividendDigits(steps);
     if (Val(myDivided) == 0) return;  // exact within the dividend's own digits
-    WorkDecimalPlaces(stepped);
+    WorkDecimalPlaces(steps);
 }
+
+void Window1::DecimalDivider() { core::NormaliseDecimalPoints(dividerOriginal, dividedOriginal); }
 
 // A step for each digit of the dividend from the first partial dividend on; a point takes no
 // column. When no leading part reaches the divisor there is no step yet.
-void Window1::WorkDividendDigits(bool stepped) {
-    if (!stepped) {
+void Window1::WorkDividendDigits(Steps steps) {
+    if (steps == Steps::None) {
         myDivided = ReplaceAll(dividedOriginal, ".", "");
         ColPosition = Len(dividerOriginal) + Len(myDivided) + 1;
         return;
@@ -80,67 +95,93 @@ void Window1::WorkDividendDigits(bool stepped) {
 }
 
 // A zero appended to the dividend for each decimal place, until the remainder is 0, a
-// remainder comes back (its key equals an earlier one) or the sheet has no column left.
-void Window1::WorkDecimalPlaces(bool stepped) {
-    const std::int32_t maxRows =
-        Trunc(static_cast<double>(thepic->Height() - Offset - gridHeight) / gridHeight);
-    const std::int32_t maxCols = Trunc(static_cast<double>(thepic->Width()) / gridWidth);
-    Graphics& g = thepic->Graphics();
-
-    Remainders.at(0) = Str(ColPosition) + "," + Str(RowPosition);
+// remainder comes back or the sheet has no column left.
+void Window1::WorkDecimalPlaces(Steps steps) {
+    const Limits limits = SheetLimits();
+    Remainders.at(0) = core::DecimalStart(ColPosition, RowPosition);
     if (!hasDecimalPoint) {
+        // On the border between the dividend's last digit and the first zero, in both rows.
         t->Text = ".";
-        g.DrawObject(t, (ColPosition + 1) * gridWidth, CellTextY(1));
-        g.DrawObject(t, (ColPosition + 1) * gridWidth, CellTextY(2));
+        Graphics& g = thepic->Graphics();
+        g.DrawObject(t, (ColPosition + 1) * gridWidth, CellTextY(kQuotientRow));
+        g.DrawObject(t, (ColPosition + 1) * gridWidth, CellTextY(kProblemRow));
         RefreshCanvas();
     }
-    for (;;) {
-        ColPosition += 1;
-        t->FillColor = kAppendedZero;
-        DrawCell("0", ColPosition, 2);
-        g.DrawLine(dividedLineXposition, gridHeight + Offset, dividedLineXposition + gridWidth,
-                   gridHeight + Offset);
-        RefreshCanvas();
-        dividedLineXposition += gridWidth;
-        t->FillColor = kBlack;
-        RefreshCanvas();
+    while (DecimalPass(steps, limits) == Pass::GoOn) steps = Steps::Made;
+}
 
-        myDivided += "0";
-        if (stepped) {
-            dropNextDigit("0");
-            RowPosition += 1;
-        } else {
-            stepped = true;  // the first partial dividend stands in row 2 itself
-        }
-        // A step's key: its partial dividend, then its product and remainder.
-        Remainders.push_back(myDivided + "0-");
-        DoSubDivision();
-
-        if (maxCols < ColPosition) {
-            StringAtDivisionEnd = true;
-            StringatdivisionendSTR = kOutOfRoomMessage;
-            PrintText(StringatdivisionendSTR);
-            RefreshCanvas();
-            return;
-        }
-        if (maxRows - 7 < RowPosition) {
-            // Back to the top: the remainder is written again, in green, on row 4.
-            RowPosition = 4;
-            t->FillColor = kRewrittenRemainder;
-            DrawRightAligned(myDivided, ColPosition, RowPosition);
-            t->FillColor = kBlack;
-            RefreshCanvas();
-        }
-        String& key = Remainders.back();
-        key += toSubtract + "=" + myDivided + "0";
-        if (Val(myDivided) == 0) return;
-        for (std::size_t i = 1; i + 1 < Remainders.size(); ++i) {
-            if (Remainders[i] == key) {
-                dorepeating(static_cast<std::int32_t>(i));
-                return;
-            }
-        }
+Window1::Pass Window1::DecimalPass(Steps steps, Limits limits) {
+    AppendZero();
+    myDivided += "0";
+    // Before the first step the partial dividend is the dividend row itself: nothing to bring
+    // down.
+    if (steps == Steps::Made) {
+        dropNextDigit("0");
+        RowPosition += 1;
     }
+    Remainders.push_back(core::RepeatKeyOpening(myDivided));
+    DoSubDivision();
+
+    if (limits.maxCols < ColPosition) {
+        EndOutOfRoom();
+        return Pass::End;
+    }
+    if (limits.maxRows - kWrapMargin < RowPosition) WrapToTop();
+    Remainders.back() += core::RepeatKeyClosing(toSubtract, myDivided);
+    if (Val(myDivided) == 0) return Pass::End;
+    if (const auto earlier = EarlierEqualKey()) {
+        dorepeating(*earlier);
+        return Pass::End;
+    }
+    return Pass::GoOn;
+}
+
+// A blue zero after the dividend, with the line over the dividend drawn on over it.
+void Window1::AppendZero() {
+    ColPosition += 1;
+    {
+        MarkStyle blue(*t, kAppendedZero);
+        DrawCell("0", ColPosition, kProblemRow);
+    }
+    const std::int32_t lineY = gridHeight + Offset;
+    thepic->Graphics().DrawLine(dividedLineXposition, lineY, dividedLineXposition + gridWidth,
+                                lineY);
+    RefreshCanvas();
+    dividedLineXposition += gridWidth;
+    RefreshCanvas();
+}
+
+// Back to the top: the remainder is written again, in green, where the first one stood.
+void Window1::WrapToTop() {
+    RowPosition = kWrapRow;
+    {
+        MarkStyle green(*t, kRewrittenRemainder);
+        DrawRightAligned(myDivided, ColPosition, RowPosition);
+    }
+    RefreshCanvas();
+}
+
+void Window1::EndOutOfRoom() {
+    StringAtDivisionEnd = true;
+    StringatdivisionendSTR = kOutOfRoomMessage;
+    PrintText(StringatdivisionendSTR);
+    RefreshCanvas();
+}
+
+// The index of the first earlier key that the newest one repeats.
+std::optional<std::int32_t> Window1::EarlierEqualKey() const {
+    const String& newest = Remainders.back();
+    for (std::size_t i = 1; i + 1 < Remainders.size(); ++i) {
+        if (Remainders[i] == newest) return static_cast<std::int32_t>(i);
+    }
+    return std::nullopt;
+}
+
+// Rows that fit below the band and whole columns that fit across: 37 and 76.
+Window1::Limits Window1::SheetLimits() const {
+    return {
+        .maxRows = Trunc(static_cast<double>(thepic->Height() - Offset - gridHeight) / gridHeight),
+        .maxCols = Trunc(static_cast<double>(thepic->Width()) / gridWidth)};
 }
 
 void Window1::ResetWorksheet(const String& divider, const String& divided) {
@@ -156,7 +197,7 @@ void Window1::ResetWorksheet(const String& divider, const String& divided) {
     thepic->Graphics().ClearRect(0, 0, thepic->Width(), thepic->Height());
     RefreshCanvas();
     t->FillColor = kBlack;
-    RowPosition = 3;
+    RowPosition = kFirstWorkRow;
     ColPosition = 0;
     dividerOriginal = divider;
     dividedOriginal = divided;
@@ -164,20 +205,21 @@ void Window1::ResetWorksheet(const String& divider, const String& divided) {
     CloseEntryDialog();
 }
 
-// Pastel stripes, one colour per column in a cycle of four, from row 1 to the bottom. The
-// stripe for x = 13k is centred on x - 6.5, so it covers column k - 1.
+// A stripe for x = 13k is centred on x - 6.5, so it covers column k - 1: the stripes run from
+// row 1 to the bottom over columns 0 to 75, and the one for k = 0 lies left of the sheet.
 void Window1::PaintColumnStripes() {
     auto stripe = New<RectShape>();
     stripe->Fill = kStripeFill;
     stripe->BorderWidth = 0;
     stripe->Width = gridWidth;
     stripe->Height = thepic->Height() - Offset;
-    const std::int32_t maxCols = Trunc(static_cast<double>(thepic->Width()) / gridWidth);
     const std::int32_t centreY = Trunc(Offset + (thepic->Height() - Offset) / 2.0);
+    const std::int32_t lastStripe = SheetLimits().maxCols;
     Graphics& g = thepic->Graphics();
-    for (std::int32_t x = 0; x < maxCols * gridWidth + gridWidth; x += gridWidth) {
-        stripe->FillColor = kStripeColours[x % 4];
-        g.DrawObject(stripe, Trunc(x - gridWidth / 2.0), centreY);
+    for (std::int32_t k = 0; k <= lastStripe; ++k) {
+        const std::int32_t column = k - 1;
+        stripe->FillColor = kColumnColours[(column + 4) % 4];
+        g.DrawObject(stripe, Trunc(k * gridWidth - gridWidth / 2.0), centreY);
     }
     RefreshCanvas();
 }
@@ -185,18 +227,15 @@ void Window1::PaintColumnStripes() {
 // One period of the quotient is marked: a bar over it and a red X over the first digit of the
 // next period.
 void Window1::dorepeating(std::int32_t i) {
-    const std::int32_t start = Trunc(Val(NthField(Remainders.at(0), ",", 1)));
-    t->Fill = kRepeatMarkFill;
-    t->Bold = true;
-    t->FillColor = kRepeatMark;
-    DrawCell("X", ColPosition, 1);
-    RefreshCanvas();
-    thepic->Graphics().DrawLine((start + i) * gridWidth, Offset, ColPosition * gridWidth, Offset);
-    RefreshCanvas();
-    t->Fill = 100;
-    t->FillColor = kBlack;
-    t->Bold = false;
-
+    const std::int32_t start = core::DecimalStartColumn(Remainders.at(0));
+    {
+        MarkStyle mark(*t, kRepeatMark, kRepeatMarkFill, true);
+        DrawCell("X", ColPosition, kQuotientRow);
+        RefreshCanvas();
+        thepic->Graphics().DrawLine((start + i) * gridWidth, Offset, ColPosition * gridWidth,
+                                    Offset);
+        RefreshCanvas();
+    }
     StringAtDivisionEnd = true;
     StringatdivisionendSTR = kRepeatMessage;
     LDsteps.back()->IsEndRepeat = true;
@@ -205,9 +244,8 @@ void Window1::dorepeating(std::int32_t i) {
     RefreshCanvas();
 }
 
-// The entry dialog closes as soon as its problem is being worked.
 void Window1::CloseEntryDialog() {
-    if (auto* dialog = Runtime::Current().FindOpenWindow<entry::WindowInput>()) dialog->Close();
+    if (Window* sheet = Runtime::Current().FindOpenWindow(kEntrySheet)) sheet->Close();
 }
 
 }  // namespace worksheet

@@ -6,8 +6,9 @@
 //   row 3  |      - 1 2          product, right-aligned, with the line under it
 //   row 4  |          3 6        remainder, and the next digit brought down beside it
 
+#include "core/step_arithmetic.h"
 #include "worksheet/rect_select.h"
-#include "worksheet/step_arithmetic.h"
+#include "worksheet/rows.h"
 
 namespace worksheet {
 
@@ -28,7 +29,7 @@ bool Window1::getFirst() {
         myDivided += ch;
         if (d <= Trunc(Val(myDivided))) return true;
         // Digits after the point that stay below the divisor get a 0 in the quotient.
-        if (afterPoint) DrawCell("0", ColPosition, 1);
+        if (afterPoint) DrawCell("0", ColPosition, kQuotientRow);
         ColPosition += 1;
         DividedPosition += 1;
     }
@@ -38,12 +39,12 @@ bool Window1::getFirst() {
 void Window1::DoSubDivision() {
     auto& target = worksheet::RectSelect::AddTo(*this);
     auto record = New<LongDivisionStep>();
-    const StepResult step = ComputeStep(myDivided, myDivider);
+    const core::StepResult step = core::ComputeStep(myDivided, myDivider);
     record->length = Len(Str(step.dividend));
     record->divided = step.dividend;
     toSubtract = Str(step.product);
 
-    DrawCell(Str(step.quotient), ColPosition, 1);
+    DrawCell(Str(step.quotient), ColPosition, kQuotientRow);
     target.SetLeft(ColPosition * gridWidth);
     target.SetTop(Offset);
     target.SetEnabled(true);

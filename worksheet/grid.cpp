@@ -8,11 +8,19 @@ namespace worksheet {
 
 using namespace framework;
 
+namespace {
+
+constexpr std::int32_t kBaselineAboveCellBottom = 2;
+
+}  // namespace
+
 std::int32_t Window1::CellTextX(std::int32_t col) const {
     return Trunc(static_cast<double>(col * gridWidth) + gridWidth / 2.0);
 }
 
-std::int32_t Window1::CellTextY(std::int32_t row) const { return row * gridHeight - 2 + Offset; }
+std::int32_t Window1::CellTextY(std::int32_t row) const {
+    return row * gridHeight - kBaselineAboveCellBottom + Offset;
+}
 
 void Window1::DrawCell(const String& text, std::int32_t col, std::int32_t row) {
     t->Text = text;

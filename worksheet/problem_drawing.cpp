@@ -5,6 +5,7 @@
 //   row 1  |            .
 //   row 2  |   1 2 | 1 5 . 6        (the line over the dividend runs from the stroke on)
 
+#include "worksheet/rows.h"
 #include "worksheet/window1.h"
 
 namespace worksheet {
@@ -14,7 +15,7 @@ using namespace framework;
 void Window1::printEquation() {
     Graphics& g = thepic->Graphics();
     for (std::int32_t i = 1; i <= Len(dividerOriginal); ++i) {
-        DrawCell(Mid(dividerOriginal, i, 1), i, 2);
+        DrawCell(Mid(dividerOriginal, i, 1), i, kProblemRow);
         RefreshCanvas();
     }
 
@@ -29,12 +30,12 @@ void Window1::printEquation() {
     for (std::int32_t i = 1; i <= Len(dividedOriginal); ++i) {
         const String ch = Mid(dividedOriginal, i, 1);
         if (ch != ".") {
-            DrawCell(ch, c, 2);
+            DrawCell(ch, c, kProblemRow);
             c += 1;
         } else {
             t->Text = ch;
-            g.DrawObject(t, c * gridWidth, CellTextY(2));
-            g.DrawObject(t, c * gridWidth, CellTextY(1));
+            g.DrawObject(t, c * gridWidth, CellTextY(kProblemRow));
+            g.DrawObject(t, c * gridWidth, CellTextY(kQuotientRow));
         }
     }
     RefreshCanvas();

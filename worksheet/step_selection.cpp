@@ -1,9 +1,9 @@
 // Showing one step: four translucent highlights over its quotient digit, partial dividend,
 // product and remainder, and its check equation in the message band.
 
+#include "core/step_arithmetic.h"
 #include "framework/picture.h"
 #include "worksheet/rect_select.h"
-#include "worksheet/step_arithmetic.h"
 
 namespace worksheet {
 
@@ -13,12 +13,13 @@ namespace {
 
 constexpr const char* kRepeatStepMessage =
     "SubDivision repeats that at begining of repetition line.";
+constexpr std::int32_t kMessageBaseline = 20;
 
 }  // namespace
 
 bool Window1::RectSelect_MouseDown(Canvas& sender, std::int32_t, std::int32_t) {
-    auto& target = dynamic_cast<worksheet::RectSelect&>(sender);
-    if (const std::int32_t k = target.Index(); k != 0) DrawStep(k);
+    if (!dynamic_cast<worksheet::RectSelect*>(&sender)) throw NilObjectException();
+    if (const std::int32_t k = sender.Index(); k != 0) DrawStep(k);
     return false;
 }
 
@@ -58,7 +59,8 @@ void Window1::DrawStep(std::int32_t k) {
     }
 
     eraseText();
-    PrintText(s.IsEndRepeat ? String(kRepeatStepMessage) : CheckEquation(myDivider, s.divided));
+    PrintText(s.IsEndRepeat ? String(kRepeatStepMessage)
+                            : core::CheckEquation(myDivider, s.divided));
     RefreshCanvas();
 }
 
@@ -67,10 +69,11 @@ void Window1::eraseText() {
     RefreshCanvas();
 }
 
-// Messages are centred on the middle of the canvas, baseline at y 20; the caller refreshes.
+// Messages are centred on the middle of the canvas, which is wider than the sheet; the caller
+// refreshes.
 void Window1::PrintText(const String& message) {
     t->Text = message;
-    thepic->Graphics().DrawObject(t, Trunc(Canvas1().Width() / 2.0), 20);
+    thepic->Graphics().DrawObject(t, Trunc(Canvas1().Width() / 2.0), kMessageBaseline);
 }
 
 bool Window1::_EditDeselectAll_Action() {

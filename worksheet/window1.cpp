@@ -42,6 +42,7 @@ void Window1::Event_Open() {
     StepPic->Transparent = 1;
     t = New<StringShape>();
     t->TextSize = 16;
+    // The fifth rectangle is made and styled with the four highlights, though nothing draws it.
     for (auto* shape : {&r_repeatstart, &r_answer, &r_chose, &r_divided, &r_subtract}) {
         *shape = New<RectShape>();
         (*shape)->Fill = kHighlightFill;

@@ -1,16 +1,28 @@
 // The worksheet's own menu commands, the hooks that enable them, and the entry sheet shown by
-// itself the first time the worksheet comes to the front.
+// itself the first time the worksheet comes to the front. The entry sheet and the menu items
+// belong to the layers above; the worksheet reaches them by the names start-up gives them.
 
-#include "entry/window_input.h"
 #include "framework/clipboard.h"
+#include "framework/menu.h"
 #include "framework/runtime.h"
-#include "shell/app.h"
-#include "shell/menu_bar1.h"
+#include "worksheet/application_flags.h"
 #include "worksheet/rect_select.h"
 
 namespace worksheet {
 
 using namespace framework;
+
+namespace {
+
+constexpr const char* kEntrySheet = "WindowInput";
+
+void ShowEntrySheetWithin(Window1& window) {
+    Runtime::Current().ImplicitWindow(kEntrySheet).ShowWithin(window, -1);
+}
+
+void EnableItem(std::string_view name) { Runtime::Current().ApplicationMenuItem(name)->Enable(); }
+
+}  // namespace
 
 void Window1::AddMenuHandlers() {
     AddMenuHandler("FileNewDivision", [this] { return _FileNewDivision_Action(); });
@@ -19,21 +31,21 @@ void Window1::AddMenuHandlers() {
 }
 
 void Window1::Event_Activate() {
-    class shell::App& app = shell::App();
-    if (!app.isOpened) {
-        ImplicitInstance<entry::WindowInput>().ShowWithin(*this, -1);
-        app.isOpened = true;
+    ApplicationFlags& flags = Flags();
+    if (!flags.isOpened) {
+        ShowEntrySheetWithin(*this);
+        flags.isOpened = true;
     }
 }
 
 void Window1::Event_EnableMenuItems() {
-    shell::FileNewDivision()->Enable();
-    shell::EditCopy()->Enable();
+    EnableItem("FileNewDivision");
+    EnableItem("EditCopy");
 }
 
 void Window1::RectSelect_EnableMenuItems(Canvas& sender) {
-    (void)dynamic_cast<worksheet::RectSelect&>(sender);
-    shell::EditDeselectAll()->Enable();
+    if (!dynamic_cast<worksheet::RectSelect*>(&sender)) throw NilObjectException();
+    EnableItem("EditDeselectAll");
 }
 
 // The worksheet has no close box, but window managers draw one: closing it ends the program as
@@ -41,7 +53,7 @@ void Window1::RectSelect_EnableMenuItems(Canvas& sender) {
 void Window1::Event_CloseRequest() { Runtime::Current().Quit(); }
 
 bool Window1::_FileNewDivision_Action() {
-    ImplicitInstance<entry::WindowInput>().ShowWithin(*this, -1);
+    ShowEntrySheetWithin(*this);
     return false;
 }
 

@@ -26,10 +26,11 @@ protected:
         fs::create_directories(root / "bin");
         fs::create_directories(root / "Resources");
         runtime().SetExecutablePath(root / "bin" / "quillstep");
-        reporter = SetExceptionReporter([this](const String& what) { reports.push_back(what); });
+        reporter =
+            runtime().SetExceptionReporter([this](const String& what) { reports.push_back(what); });
     }
     void TearDown() override {
-        SetExceptionReporter(std::move(reporter));
+        runtime().SetExceptionReporter(std::move(reporter));
         fs::remove_all(root);
         ProgramTest::TearDown();
     }
@@ -86,7 +87,7 @@ TEST_F(HelpTest, MissingOrEmptyTextsGiveAnEmptyWindowQuietlyAndForGood) {
     shell::App()._HelpLongDivision_Action();
     EXPECT_EQ(shown(), "");
 
-    shell::ForgetHelpTexts();
+    shell::App().programHelp = shell::HelpText{"longdivisionHelp.txt"};  // as in a new run
     fs::remove_all(root / "Resources");
     shell::App()._HelpProgram_Action();
     EXPECT_EQ(shown(), "");

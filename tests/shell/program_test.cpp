@@ -137,7 +137,8 @@ TEST_F(ProgramRoadTest, StepClickAndCopyThroughTheShortcut) {
 
 TEST_F(ProgramRoadTest, AnExceptionInAHandlerIsReportedAndTheProgramGoesOn) {
     std::vector<String> reports;
-    auto previous = SetExceptionReporter([&](const String& what) { reports.push_back(what); });
+    auto previous =
+        runtime().SetExceptionReporter([&](const String& what) { reports.push_back(what); });
     worksheet().AddMenuHandler("FileNewDivision", []() -> bool { throw NilObjectException(); });
     sheet()->PushButton1().Press();
     settle();
@@ -145,7 +146,7 @@ TEST_F(ProgramRoadTest, AnExceptionInAHandlerIsReportedAndTheProgramGoesOn) {
     QTest::keyClick(worksheet().NativeWidget(), Qt::Key_N, Qt::ControlModifier);
     worksheet().Canvas1().Paint = [](Canvas&, Graphics&) { throw std::runtime_error("paint"); };
     worksheet().Canvas1().Snapshot();
-    SetExceptionReporter(std::move(previous));
+    runtime().SetExceptionReporter(std::move(previous));
     ASSERT_EQ(reports.size(), 2u);
     EXPECT_NE(reports[0].find("NilObjectException"), String::npos);
     worksheet().NewDivision("3", "1");  // and it still works

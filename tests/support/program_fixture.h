@@ -21,6 +21,7 @@ namespace testsupport {
 class ProgramTest : public testing::Test {
 protected:
     void SetUp() override {
+        shell::RegisterClasses(runtime());
         runtime().Start(shell::_Startup);
         ASSERT_TRUE(
             QTest::qWaitFor([&] { return runtime().FindOpenWindow<worksheet::Window1>(); }));
@@ -29,7 +30,6 @@ protected:
     void TearDown() override {
         runtime().CloseAllWindows();
         shell::ReleaseProgramHoldings();
-        shell::ForgetHelpTexts();
         runtime().RegisterAppObject(nullptr);
     }
 

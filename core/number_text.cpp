@@ -1,6 +1,6 @@
-#include "worksheet/number_text.h"
+#include "core/number_text.h"
 
-namespace worksheet {
+namespace core {
 
 framework::String DigitsAndFirstPoint(std::string_view text) {
     framework::String kept;
@@ -16,4 +16,4 @@ framework::String DigitsAndFirstPoint(std::string_view text) {
     return kept;
 }
 
-}  // namespace worksheet
+}  // namespace core

@@ -6,11 +6,11 @@
 
 #include "framework/text.h"
 
-namespace worksheet {
+namespace core {
 
 // Rewrites the two texts in place. On return the divisor holds digits only, without leading
 // zeros; the dividend holds digits and at most one point and may begin with "0" (0.5 / 0.25
 // becomes 050 / 25). Texts with several points use the digits up to their second point.
 void NormaliseDecimalPoints(framework::String& divider, framework::String& divided);
 
-}  // namespace worksheet
+}  // namespace core

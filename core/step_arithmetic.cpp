@@ -1,6 +1,6 @@
-#include "worksheet/step_arithmetic.h"
+#include "core/step_arithmetic.h"
 
-namespace worksheet {
+namespace core {
 
 using namespace framework;
 
@@ -27,4 +27,4 @@ String CheckEquation(const String& divider, std::int32_t divided) {
            Str(divided);
 }
 
-}  // namespace worksheet
+}  // namespace core

@@ -1,9 +1,9 @@
-#include "worksheet/decimal_point.h"
+#include "core/decimal_point.h"
 
 #include <gtest/gtest.h>
 
+using core::NormaliseDecimalPoints;
 using framework::String;
-using worksheet::NormaliseDecimalPoints;
 
 namespace {
 

@@ -1,8 +1,6 @@
-#include "worksheet/decimal_point.h"
+#include "core/decimal_point.h"
 
-#include "worksheet/window1.h"
-
-namespace worksheet {
+namespace core {
 
 using namespace framework;
 
@@ -58,6 +56,4 @@ void NormaliseDecimalPoints(String& divider, String& divided) {
     while (Left(divider, 1) == "0") divider = Mid(divider, 2, Len(divider) - 1);
 }
 
-void Window1::DecimalDivider() { NormaliseDecimalPoints(dividerOriginal, dividedOriginal); }
-
-}  // namespace worksheet
+}  // namespace core

@@ -5,7 +5,7 @@
 
 #include "framework/text.h"
 
-namespace worksheet {
+namespace core {
 
 struct StepResult {
     std::int32_t dividend = 0;  // the partial dividend's value
@@ -23,4 +23,4 @@ StepResult ComputeStep(std::int32_t dividend, std::int32_t divisor);
 // "12 * 1 + 3 = 15": divisor text, quotient digit, remainder and partial dividend.
 framework::String CheckEquation(const framework::String& divider, std::int32_t divided);
 
-}  // namespace worksheet
+}  // namespace core
