@@ -5,6 +5,7 @@
 #include <xcb/xcbext.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
@@ -74,6 +75,9 @@ PaintWatch::PaintWatch(bool trace) : trace_(trace) {
                     kImageBuffers);
     const std::uint32_t notify = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
     xcb_change_window_attributes(c, root_, XCB_CW_EVENT_MASK, &notify);
+    // Raw rectangles: an event for every drawing anywhere on the screen, none merged into
+    // another.
+    xcb_damage_create(c, xcb_generate_id(c), root_, XCB_DAMAGE_REPORT_LEVEL_RAW_RECTANGLES);
     Owned(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
     lastQuiet_ = Clock::now();
 }
@@ -88,12 +92,7 @@ StartUpSightings PaintWatch::WaitFor(WaitUntil until, Clock::time_point start,
         // Once it has shown, the images still on their way may show it earlier elsewhere.
         if (Satisfied() && !RequestsInFlight()) break;
         if (Clock::now() >= deadline || !running()) break;
-        pollfd socket{.fd = xcb_get_file_descriptor(connection_.get()), .events = POLLIN};
-        if (poll(&socket, 1, 0) == 0) {
-            poll(&socket, 1, kPollMilliseconds);
-            // Woken by the data as it came, or by the time-out: either way nothing waited.
-            lastQuiet_ = Clock::now();
-        }
+        WaitForActivity();
     }
     until_.reset();
     return Collect();
@@ -102,8 +101,7 @@ StartUpSightings PaintWatch::WaitFor(WaitUntil until, Clock::time_point start,
 bool PaintWatch::ForgetWindows(Clock::time_point deadline) {
     while (!windows_.empty() && Clock::now() < deadline) {
         Pump();
-        pollfd socket{.fd = xcb_get_file_descriptor(connection_.get()), .events = POLLIN};
-        poll(&socket, 1, kPollMilliseconds);
+        WaitForActivity();
     }
     const bool allGone = windows_.empty();
     while (!windows_.empty()) Forget(windows_.begin()->first);
@@ -122,54 +120,56 @@ void PaintWatch::Pump() {
         // xcb_poll_for_event read the socket dry before it gave up.
         lastQuiet_ = Clock::now();
         progress |= PumpReplies();
+        progress |= PumpVerdicts();
         xcb_flush(c);
         if (!progress) return;
     }
 }
 
+void PaintWatch::WaitForActivity() {
+    std::array<pollfd, 2> sources{{
+        {.fd = xcb_get_file_descriptor(connection_.get()), .events = POLLIN},
+        {.fd = judge_.Descriptor(), .events = POLLIN},
+    }};
+    if (poll(sources.data(), sources.size(), 0) != 0) return;
+    poll(sources.data(), sources.size(), kPollMilliseconds);
+    // Woken as data came, or by a verdict or the time-out: either way no event had waited.
+    lastQuiet_ = Clock::now();
+}
+
 bool PaintWatch::PumpReplies() {
     xcb_connection_t* c = connection_.get();
-    // Handling events may forget windows: look each one up again.
-    std::vector<xcb_window_t> ids;
-    for (const auto& [id, window] : windows_) {
-        if (window.image || window.attributesRequest) ids.push_back(id);
-    }
     bool progress = false;
-    for (xcb_window_t id : ids) {
-        if (auto it = windows_.find(id); it != windows_.end() && it->second.attributesRequest) {
-            void* reply = nullptr;
-            xcb_generic_error_t* error = nullptr;
-            if (xcb_poll_for_reply(c, *it->second.attributesRequest, &reply, &error)) {
-                progress = true;
-                it->second.attributesRequest.reset();
-                auto attributes = Owned(static_cast<xcb_get_window_attributes_reply_t*>(reply));
-                Owned(error);
-                if (attributes && attributes->map_state != XCB_MAP_STATE_UNMAPPED) {
-                    ++lateWatches_;
-                    Trace(id, "was mapped before its damage was in place");
-                }
-            }
-        }
-        if (auto it = windows_.find(id); it != windows_.end() && it->second.image) {
-            void* reply = nullptr;
-            xcb_generic_error_t* error = nullptr;
-            if (!xcb_poll_for_reply(c, it->second.image->sequence, &reply, &error)) continue;
-            progress = true;
-            auto image = Owned(static_cast<xcb_shm_get_image_reply_t*>(reply));
-            auto failure = Owned(error);
-            // The events ahead of the image may have come in the same read.
-            DrainQueuedEvents();
-            it = windows_.find(id);
-            if (it == windows_.end()) continue;
-            const ImageRequest request = *it->second.image;
-            it->second.image.reset();
-            if (failure) Trace(id, "image refused, X error %d", failure->error_code);
-            OnImage(id, it->second, request, image.get());
-            images_->Release(request.buffer);
-        }
+    for (auto& [id, window] : windows_) {
+        if (!window.image || window.image->judging) continue;
+        void* reply = nullptr;
+        xcb_generic_error_t* error = nullptr;
+        if (!xcb_poll_for_reply(c, window.image->sequence, &reply, &error)) continue;
+        progress = true;
+        auto image = Owned(static_cast<xcb_shm_get_image_reply_t*>(reply));
+        if (auto failure = Owned(error))
+            Trace(id, "image refused, X error %d", failure->error_code);
+        Judge(id, window, image.get());
     }
     if (progress) RequestWantedImages();
     return progress;
+}
+
+bool PaintWatch::PumpVerdicts() {
+    const auto verdicts = judge_.TakeVerdicts();
+    if (verdicts.empty()) return false;
+    // Every damage an image shows came ahead of it, perhaps in the read that brought it.
+    DrainQueuedEvents();
+    for (const ImageJudge::Verdict& verdict : verdicts) {
+        images_->Release(verdict.buffer);
+        auto it = windows_.find(verdict.window);
+        if (it == windows_.end() || !it->second.image ||
+            it->second.image->sequence != verdict.sequence)
+            continue;
+        OnVerdict(verdict.window, it->second, verdict);
+    }
+    RequestWantedImages();
+    return true;
 }
 
 void PaintWatch::DrainQueuedEvents() {
@@ -178,21 +178,32 @@ void PaintWatch::DrainQueuedEvents() {
 
 void PaintWatch::Handle(xcb_generic_event_t* event) {
     const std::uint8_t type = event->response_type & 0x7f;
+    const auto frame = [](const auto* notify) {
+        return PixelRect{.x = notify->x + notify->border_width,
+                         .y = notify->y + notify->border_width,
+                         .width = notify->width,
+                         .height = notify->height};
+    };
     if (type == 0) {
-        // A Damage on a window gone already, or on one that cannot be drawn into.
         const auto* error = reinterpret_cast<xcb_generic_error_t*>(event);
         Trace(0, "X error %d for request %u", error->error_code, error->full_sequence);
     } else if (type == XCB_CREATE_NOTIFY) {
         const auto* created = reinterpret_cast<xcb_create_notify_event_t*>(event);
-        if (created->parent == root_) Watch(created->window, created->width, created->height);
+        if (created->parent != root_) return;
+        windows_[created->window] = Window{.frame = frame(created)};
+        Trace(created->window, "created %dx%d+%d+%d", created->width, created->height, created->x,
+              created->y);
     } else if (type == XCB_CONFIGURE_NOTIFY) {
         const auto* configured = reinterpret_cast<xcb_configure_notify_event_t*>(event);
-        if (auto it = windows_.find(configured->window); it != windows_.end()) {
-            it->second.width = configured->width;
-            it->second.height = configured->height;
-        }
+        if (auto it = windows_.find(configured->window); it != windows_.end())
+            it->second.frame = frame(configured);
     } else if (type == XCB_MAP_NOTIFY) {
-        Trace(reinterpret_cast<xcb_map_notify_event_t*>(event)->window, "mapped");
+        const xcb_window_t id = reinterpret_cast<xcb_map_notify_event_t*>(event)->window;
+        if (auto it = windows_.find(id); it != windows_.end()) it->second.mapped = true;
+        Trace(id, "mapped");
+    } else if (type == XCB_UNMAP_NOTIFY) {
+        const xcb_window_t id = reinterpret_cast<xcb_unmap_notify_event_t*>(event)->window;
+        if (auto it = windows_.find(id); it != windows_.end()) it->second.mapped = false;
     } else if (type == XCB_DESTROY_NOTIFY) {
         Forget(reinterpret_cast<xcb_destroy_notify_event_t*>(event)->window);
     } else if (type == damageEvent_) {
@@ -200,107 +211,117 @@ void PaintWatch::Handle(xcb_generic_event_t* event) {
     }
 }
 
-void PaintWatch::Watch(xcb_window_t id, int width, int height) {
-    xcb_connection_t* c = connection_.get();
-    // Raw rectangles: one event for every drawing, none merged into an earlier one.
-    xcb_damage_create(c, xcb_generate_id(c), id, XCB_DAMAGE_REPORT_LEVEL_RAW_RECTANGLES);
-    Window& window = windows_[id];
-    window = Window{.width = width, .height = height};
-    // Asked after the Damage: mapped already by then means drawing may have gone unseen.
-    window.attributesRequest = xcb_get_window_attributes(c, id).sequence;
-    Trace(id, "created %dx%d", width, height);
-}
-
 void PaintWatch::Forget(xcb_window_t id) {
     auto it = windows_.find(id);
     if (it == windows_.end()) return;
-    // The Damage goes with the window; answers still owed are thrown away as they come. A
-    // buffer can be lent again at once: the server fills buffers in the order it is asked to.
-    if (it->second.image) {
+    // Answers still owed are thrown away as they come. A buffer not yet filled can be lent
+    // again at once, as the server fills buffers in the order it is asked to; one being judged
+    // comes back with its verdict.
+    if (it->second.image && !it->second.image->judging) {
         xcb_discard_reply(connection_.get(), it->second.image->sequence);
         images_->Release(it->second.image->buffer);
     }
-    if (it->second.attributesRequest)
-        xcb_discard_reply(connection_.get(), *it->second.attributesRequest);
     windows_.erase(it);
     Trace(id, "destroyed");
 }
 
 void PaintWatch::OnDamage(xcb_generic_event_t* event) {
     const auto* damage = reinterpret_cast<xcb_damage_notify_event_t*>(event);
-    auto it = windows_.find(damage->drawable);
-    if (it == windows_.end()) return;
     const Clock::time_point now = Clock::now();
-    Window& window = it->second;
-    window.width = damage->geometry.width;
-    window.height = damage->geometry.height;
-    window.unseen.push_back({.arrived = now,
-                             .readDelay = now - lastQuiet_,
-                             .sequence = event->full_sequence,
-                             .area = {.x = damage->area.x,
-                                      .y = damage->area.y,
-                                      .width = damage->area.width,
-                                      .height = damage->area.height}});
-    Trace(it->first, "damage %dx%d+%d+%d, read %.2f ms after the socket was last empty",
-          damage->area.width, damage->area.height, damage->area.x, damage->area.y,
-          Milliseconds(window.unseen.back().readDelay));
-    RequestImageIfWanted(it->first, window);
+    const PixelRect area{.x = damage->area.x,
+                         .y = damage->area.y,
+                         .width = damage->area.width,
+                         .height = damage->area.height};
+    // Where windows overlap, each gets it: an image of a window is what the screen shows there.
+    for (auto& [id, window] : windows_) {
+        if (!window.mapped || !window.frame.Intersects(area)) continue;
+        const Damage seen{.arrived = now,
+                          .readDelay = now - lastQuiet_,
+                          .sequence = event->full_sequence,
+                          .area = {.x = area.x - window.frame.x,
+                                   .y = area.y - window.frame.y,
+                                   .width = area.width,
+                                   .height = area.height}};
+        window.unseen.push_back(seen);
+        Trace(id, "damage %dx%d+%d+%d, read %.2f ms after the socket was last empty",
+              seen.area.width, seen.area.height, seen.area.x, seen.area.y,
+              Milliseconds(seen.readDelay));
+        RequestImageIfWanted(id, window);
+    }
 }
 
 void PaintWatch::RequestImageIfWanted(xcb_window_t id, Window& window) {
     if (!until_ || Satisfied() || window.image || window.unseen.empty()) return;
     const std::optional<int> buffer = images_->Acquire();
     if (!buffer) return;  // asked again when one comes back
-    const auto cookie =
-        xcb_shm_get_image(connection_.get(), id, 0, 0, window.width, window.height, ~0u,
-                          XCB_IMAGE_FORMAT_Z_PIXMAP, images_->Segment(*buffer), 0);
-    window.image = ImageRequest{.sequence = cookie.sequence,
-                                .buffer = *buffer,
-                                .width = window.width,
-                                .height = window.height};
+    const int width = window.frame.width;
+    const int height = window.frame.height;
+    const auto cookie = xcb_shm_get_image(connection_.get(), id, 0, 0, width, height, ~0u,
+                                          XCB_IMAGE_FORMAT_Z_PIXMAP, images_->Segment(*buffer), 0);
+    window.image = ImageRequest{
+        .sequence = cookie.sequence, .buffer = *buffer, .width = width, .height = height};
 }
 
 void PaintWatch::RequestWantedImages() {
     for (auto& [id, window] : windows_) RequestImageIfWanted(id, window);
 }
 
-void PaintWatch::OnImage(xcb_window_t id, Window& window, const ImageRequest& request,
-                         const xcb_shm_get_image_reply_t* reply) {
-    // The damages this image shows: those the server reported before it read the request.
-    const auto shownEnd =
-        std::find_if(window.unseen.begin(), window.unseen.end(),
-                     [&](const Damage& damage) { return damage.sequence >= request.sequence; });
-    const std::vector<Damage> shown(window.unseen.begin(), shownEnd);
-    window.unseen.erase(window.unseen.begin(), shownEnd);
-    if (!reply || shown.empty() || !until_) return;
+void PaintWatch::Judge(xcb_window_t id, Window& window, const xcb_shm_get_image_reply_t* reply) {
+    ImageRequest& request = *window.image;
+    if (!reply || !until_) {
+        TakeShown(window);
+        images_->Release(request.buffer);
+        window.image.reset();
+        return;
+    }
     if (BitsPerPixel(xcb_get_setup(connection_.get()), reply->depth) != 32)
         throw std::runtime_error("a window of depth " + std::to_string(reply->depth) +
                                  " has no 32-bit pixels");
-    const WindowImage image{
-        .pixels = images_->Pixels(request.buffer,
-                                  static_cast<std::size_t>(request.width) * request.height),
-        .width = request.width,
-        .height = request.height};
+    request.judging = true;
+    const auto pixelCount = static_cast<std::size_t>(request.width) * request.height;
+    judge_.Submit({.window = id,
+                   .sequence = request.sequence,
+                   .buffer = request.buffer,
+                   .image = {.pixels = images_->Pixels(request.buffer, pixelCount),
+                             .width = request.width,
+                             .height = request.height},
+                   .askUniform = !window.painted,
+                   .askStroke = *until_ == WaitUntil::SheetPainted && !window.stroke});
+}
+
+// The damages an image shows: those the server reported before it read the GetImage.
+std::vector<PaintWatch::Damage> PaintWatch::TakeShown(Window& window) {
+    const unsigned request = window.image->sequence;
+    const auto shownEnd =
+        std::find_if(window.unseen.begin(), window.unseen.end(),
+                     [request](const Damage& damage) { return damage.sequence >= request; });
+    std::vector<Damage> shown(window.unseen.begin(), shownEnd);
+    window.unseen.erase(window.unseen.begin(), shownEnd);
+    return shown;
+}
+
+void PaintWatch::OnVerdict(xcb_window_t id, Window& window, const ImageJudge::Verdict& verdict) {
+    const std::vector<Damage> shown = TakeShown(window);
+    window.image.reset();
+    if (shown.empty() || !until_) return;
     const auto sighting = [](const Damage& first, const Damage& last) {
         return Sighting{.at = first.arrived, .latest = last.arrived, .readDelay = first.readDelay};
     };
 
-    if (!window.painted && !IsUniform(image)) {
+    if (!window.painted && !verdict.uniform) {
         window.painted = sighting(shown.front(), shown.back());
         Trace(id, "painted: %zu damage(s) since the last look", shown.size());
     } else if (!window.painted) {
-        Trace(id, "still one colour, #%06x", image.pixels.front() & 0xFFFFFF);
+        Trace(id, "still one colour, #%06x", verdict.firstPixel & 0xFFFFFF);
     }
-    if (*until_ != WaitUntil::SheetPainted || window.stroke) return;
-    const auto stroke = FindBracketStroke(image);
-    if (!stroke) return;
-    // Only a damage over the stroke drew it; otherwise it shows through from another window,
-    // which is watched in its own right.
+    if (!verdict.stroke || window.stroke) return;
+    const PixelRect stroke = *verdict.stroke;
+    // Only a damage over the stroke drew it; others merely came in the same image.
     std::vector<Damage> over;
     std::copy_if(shown.begin(), shown.end(), std::back_inserter(over),
-                 [&](const Damage& damage) { return damage.area.Intersects(*stroke); });
+                 [&](const Damage& damage) { return damage.area.Intersects(stroke); });
     if (!over.empty()) window.stroke = sighting(over.front(), over.back());
-    Trace(id, "bracket stroke at %d,%d, %d tall%s", stroke->x, stroke->y, stroke->height,
+    Trace(id, "bracket stroke at %d,%d, %d tall%s", stroke.x, stroke.y, stroke.height,
           over.empty() ? ", not drawn here" : "");
 }
 

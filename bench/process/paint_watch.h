@@ -3,12 +3,13 @@
 // creates, and tells when they are first painted and when the entry sheet's bracket shows in
 // one of them.
 //
-// Every new child of the root gets a Damage the moment its CreateNotify is read, before the
-// process can have mapped it, let alone drawn. Each DamageNotify is stamped with the time it is
-// read, and the window's pixels are fetched at once. The server sends the events of all drawing
-// it did before it read a GetImage ahead of the image, and each event carries the number of the
-// last of our requests it had read, so an image shows exactly the damage whose events carry a
-// lower number than its GetImage.
+// One Damage on the root window, made before the process starts, reports every drawing on the
+// screen, so no drawing can slip past while a window is being noticed. Each DamageNotify is
+// stamped with the time it is read and goes to the mapped windows it falls in, whose pixels are
+// then fetched at once. The server sends the events of all drawing it did before it read a
+// GetImage ahead of the image, and each event carries the number of the last of our requests
+// it had read, so an image shows exactly the damage whose events carry a lower number than its
+// GetImage.
 //
 // When one image shows several damages (the server ran a burst of the process's requests
 // before it came to ours, as when Qt puts its first frame twice in a row), what the image shows
@@ -28,6 +29,7 @@
 #include <optional>
 #include <vector>
 
+#include "bench/process/image_judge.h"
 #include "bench/process/shared_images.h"
 #include "bench/process/window_image.h"
 
@@ -54,8 +56,8 @@ struct StartUpSightings {
 
 class PaintWatch {
 public:
-    // Connects to $DISPLAY; throws std::runtime_error without the DAMAGE extension or when a
-    // window manager holds the root.
+    // Connects to $DISPLAY; throws std::runtime_error without the DAMAGE or MIT-SHM extension
+    // or when a window manager holds the root.
     explicit PaintWatch(bool trace);
 
     // Watches the windows created from now on until what `until` asks for has shown, the
@@ -66,29 +68,25 @@ public:
     // them all. False when some outlived the deadline.
     bool ForgetWindows(Clock::time_point deadline);
 
-    // Windows that were mapped already when their Damage was in place, so that a first paint may
-    // have been missed. Expected to stay 0.
-    int LateWatches() const { return lateWatches_; }
-
 private:
     struct Damage {
         Clock::time_point arrived;
         Clock::duration readDelay{};
         std::uint32_t sequence = 0;
-        PixelRect area;
+        PixelRect area;  // in the window's coordinates
     };
     struct ImageRequest {
         unsigned sequence = 0;
         int buffer = 0;
         int width = 0;
         int height = 0;
+        bool judging = false;  // the pixels are in, the verdict is not
     };
     struct Window {
-        int width = 0;
-        int height = 0;
+        PixelRect frame;  // inside the border, in root coordinates
+        bool mapped = false;
         std::vector<Damage> unseen;  // damage that no fetched image has shown yet
         std::optional<ImageRequest> image;
-        std::optional<unsigned> attributesRequest;
         std::optional<Sighting> painted;
         std::optional<Sighting> stroke;
     };
@@ -97,14 +95,16 @@ private:
     };
 
     void Pump();
+    void WaitForActivity();
     bool PumpReplies();
+    bool PumpVerdicts();
     void DrainQueuedEvents();
     void Handle(xcb_generic_event_t* event);
-    void Watch(xcb_window_t id, int width, int height);
     void Forget(xcb_window_t id);
     void OnDamage(xcb_generic_event_t* event);
-    void OnImage(xcb_window_t id, Window& window, const ImageRequest& request,
-                 const xcb_shm_get_image_reply_t* reply);
+    void Judge(xcb_window_t id, Window& window, const xcb_shm_get_image_reply_t* reply);
+    std::vector<Damage> TakeShown(Window& window);
+    void OnVerdict(xcb_window_t id, Window& window, const ImageJudge::Verdict& verdict);
     void RequestImageIfWanted(xcb_window_t id, Window& window);
     void RequestWantedImages();
     bool Satisfied() const;
@@ -116,13 +116,13 @@ private:
     bool trace_;
     std::unique_ptr<xcb_connection_t, Disconnect> connection_;
     std::optional<SharedImages> images_;
+    ImageJudge judge_;  // reads from images_, so it goes first
     xcb_window_t root_ = 0;
     std::uint8_t damageEvent_ = 0;
     std::map<xcb_window_t, Window> windows_;
     std::optional<WaitUntil> until_;  // none while no start-up is being watched
     Clock::time_point start_;
     Clock::time_point lastQuiet_;  // when the socket was last found empty
-    int lateWatches_ = 0;
 };
 
 }  // namespace startup

@@ -4,6 +4,7 @@
 #include <sys/shm.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <stdexcept>
 
 namespace startup {
@@ -28,6 +29,9 @@ SharedImages::SharedImages(xcb_connection_t* connection, std::size_t bytes, int 
             std::free(error);
             throw std::runtime_error("the X server cannot share memory with the driver");
         }
+        // Touched once here, so that reading an image later costs no page faults while events
+        // wait to be read.
+        std::memset(memory, 0, bytes);
         buffers_.push_back({.segment = segment, .memory = memory});
     }
 }

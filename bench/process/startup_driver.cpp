@@ -57,8 +57,8 @@ struct Launch {
     double firstPaintMs = 0;
     double sheetMs = 0;
     double peakMiB = 0;
-    // How far off the times may be: later than measured when several damages came between
-    // two looks, earlier when a damage waited to be read.
+    // How far the true times may lie from the measured ones: after them when one image showed
+    // several damages (the first is taken), before them when a damage waited to be read.
     double widestCandidatesMs = 0;
     double longestReadDelayMs = 0;
 };
@@ -231,7 +231,7 @@ std::vector<double> Ratios(const std::vector<double>& numerators,
 }
 
 void PrintTable(const Options& options, const std::vector<Launch>& program,
-                const std::vector<Launch>& bare, int lateWatches) {
+                const std::vector<Launch>& bare) {
     const std::string programName = Basename(options.program);
     const std::string bareName = Basename(options.bare);
     const auto programPaint = Column(program, &Launch::firstPaintMs);
@@ -268,11 +268,10 @@ void PrintTable(const Options& options, const std::vector<Launch>& program,
     const auto widest = Column(all, &Launch::widestCandidatesMs);
     const auto delay = Column(all, &Launch::longestReadDelayMs);
     std::printf(
-        "\nprecision: a time may be early by up to %.2f ms (several damages behind one "
-        "look, the first taken) or late by up to %.2f ms (damage read late); %d window(s) "
-        "watched only after mapping\n",
+        "\nprecision: a time may be early by up to %.2f ms (several damages in one look, "
+        "the first taken) or late by up to %.2f ms (damage read late)\n",
         *std::max_element(widest.begin(), widest.end()),
-        *std::max_element(delay.begin(), delay.end()), lateWatches);
+        *std::max_element(delay.begin(), delay.end()));
 }
 
 }  // namespace
@@ -292,7 +291,7 @@ int main(int argc, char** argv) {
             program.push_back(programLaunch);
             bare.push_back(bareLaunch);
         }
-        PrintTable(options, program, bare, watch.LateWatches());
+        PrintTable(options, program, bare);
         return 0;
     } catch (const std::exception& error) {
         std::fprintf(stderr, "quillstep_startup_driver: %s\n", error.what());
