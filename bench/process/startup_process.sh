@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Start-up as a person sees it: starts the program and a bare Qt window in turns on a private
+# Xvfb with no window manager, and prints how long each takes from exec to a painted window
+# (and the program to its entry sheet), with their peak memory.
+#   bench/process/startup_process.sh BUILD_DIR [--rounds N] [--warmup N] [--trace]
+# STARTUP_PROGRAM and STARTUP_BARE in the environment put other executables in their places,
+# e.g. to see how the driver judges a client whose windows the server fills with a background.
+set -euo pipefail
+
+build=$(cd "${1:?usage: startup_process.sh BUILD_DIR [driver options]}" && pwd)
+shift
+work=$(mktemp -d)
+export QT_QPA_PLATFORM=xcb
+export XDG_RUNTIME_DIR=$work
+
+for n in $(seq 90 140); do
+    [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] || { display=:$n; break; }
+done
+# Big enough that both windows lie wholly on screen, where the server can hand out their pixels.
+Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+cleanup() {
+    kill "$xvfb" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+export DISPLAY=$display
+for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+
+"$build/bench/process/quillstep_startup_driver" "$@" \
+    "${STARTUP_PROGRAM:-$build/Quillstep/bin/quillstep}" \
+    "${STARTUP_BARE:-$build/bench/process/quillstep_bare_window}"
