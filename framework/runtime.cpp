@@ -2,10 +2,10 @@
 
 #include <QApplication>
 #include <QMetaObject>
-#include <QProxyStyle>
 #include <QTimer>
 #include <algorithm>
 
+#include "framework/application_style.h"
 #include "framework/control.h"
 #include "framework/destroyed_windows.h"
 #include "framework/guard.h"
@@ -30,17 +30,6 @@ private:
     Runtime& runtime_;
 };
 
-// Alt pressed alone selects nothing: a user on the way to Alt+Tab, or who lets go of Alt,
-// keeps the keyboard where it was. Alt with a letter still opens its menu.
-class ApplicationStyle final : public QProxyStyle {
-public:
-    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
-                  QStyleHintReturn* returned) const override {
-        if (hint == SH_MenuBar_AltKeyNavigation) return 0;
-        return QProxyStyle::styleHint(hint, option, widget, returned);
-    }
-};
-
 }  // namespace
 
 Runtime::Runtime(int& argc, char** argv)
@@ -50,6 +39,9 @@ Runtime::Runtime(int& argc, char** argv)
       executablePath_(QCoreApplication::applicationFilePath().toStdString()),
       urlOpener_(OpenInBrowser) {
     QApplication::setQuitOnLastWindowClosed(false);
+    // The menu bar is each window's own, as the program shows it; not asking the desktop for a
+    // global menu also spares start-up a round trip to its message bus.
+    QApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     QApplication::setStyle(new ApplicationStyle);  // the application owns its style
     qt_->installEventFilter(keys_.get());
     qt_->installNativeEventFilter(destroyedWindows_.get());

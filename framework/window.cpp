@@ -238,6 +238,14 @@ void Window::Show() {
     widget->show();
     widget->raise();
     widget->activateWindow();
+    // A window that is shown comes to the front at once: its Activate runs now, not when the
+    // window system gets round to activating it, so that what Activate brings up (the
+    // worksheet's entry sheet) is part of the window's first picture. The window system's own
+    // activation, when it comes, runs Activate again.
+    if (!widget->isActiveWindow()) {
+        Runtime::Current().NoteActivated(*this);
+        CallHandler([&] { Event_Activate(); });
+    }
 }
 
 // A parent holds one sheet at a time; a sheet shown within another window moves there.

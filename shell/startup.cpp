@@ -46,9 +46,10 @@ void _Startup() {
 }
 
 void ReleaseProgramHoldings() {
-    auto& app = App();
-    app.programHelp.permaText = String();
-    app.divisionHelp.permaText = String();
+    if (auto* app = dynamic_cast<class App*>(Runtime::Current().AppObject())) {
+        app->programHelp.permaText = String();
+        app->divisionHelp.permaText = String();
+    }
     ReleaseMenuBar1();
 }
 
