@@ -60,14 +60,6 @@ void Control::SetTop(int top) {
     design_.top = top;
     NativeWidget()->move(design_.left, design_.top);
 }
-void Control::SetWidth(int width) {
-    design_.width = width;
-    NativeWidget()->resize(design_.width, design_.height);
-}
-void Control::SetHeight(int height) {
-    design_.height = height;
-    NativeWidget()->resize(design_.width, design_.height);
-}
 
 bool Control::Visible() const { return design_.visible; }
 void Control::SetVisible(bool visible) {
@@ -81,10 +73,6 @@ void Control::SetEnabled(bool enabled) {
     NativeWidget()->setEnabled(enabled);
 }
 
-void Control::SetHelpTag(const String& text) {
-    design_.helpTag = text;
-    NativeWidget()->setToolTip(ToolTip(text));
-}
 
 void Control::Refresh(bool) { NativeWidget()->update(); }
 

@@ -48,14 +48,11 @@ public:
     int Height() const;
     void SetLeft(int left);
     void SetTop(int top);
-    void SetWidth(int width);
-    void SetHeight(int height);
     bool Visible() const;
     void SetVisible(bool visible);
     bool Enabled() const;
     void SetEnabled(bool enabled);
     const String& HelpTag() const { return design_.helpTag; }
-    void SetHelpTag(const String& text);
 
     // Raised for each control of the front window in the menus' enabling pass.
     virtual void Event_EnableMenuItems() {}

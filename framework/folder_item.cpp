@@ -32,9 +32,4 @@ Ref<TextInputStream> FolderItem::OpenAsTextFile() const {
     return New<TextInputStream>(path_);
 }
 
-bool FolderItem::Exists() const {
-    std::error_code error;
-    return fs::exists(path_, error);
-}
-
 }  // namespace framework

@@ -31,7 +31,6 @@ public:
     // A stream over the file; nil when it is no readable regular file.
     Ref<TextInputStream> OpenAsTextFile() const;
 
-    bool Exists() const;
     const std::filesystem::path& Path() const { return path_; }
 
 private:

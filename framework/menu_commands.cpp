@@ -63,7 +63,7 @@ void Runtime::UpdateMenus() {
         if (dynamic_cast<const QuitMenuItem*>(&item)) return true;
         if (front && front->FindMenuHandler(item.Name())) return true;
         if (app_ && app_->FindMenuHandler(item.Name())) return true;
-        return StandardEditOnFocus(StandardEdit(item.Name()), false);
+        return CanEditFocus(StandardEdit(item.Name()));
     };
     auto reset = [&](const MenuItem& menu, auto& self) -> void {
         for (int i = 0; i < menu.Count(); ++i) {
@@ -101,7 +101,7 @@ void Runtime::MenuCommand(MenuItem& item) {
             return;
         }
     }
-    StandardEditOnFocus(StandardEdit(item.Name()), true);
+    EditFocus(StandardEdit(item.Name()));
 }
 
 Ref<MenuItem> Runtime::ApplicationMenuItem(std::string_view name) const {

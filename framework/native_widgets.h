@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "framework/text.h"
+#include "framework/window.h"
 
 class QKeyEvent;
 
@@ -51,6 +52,14 @@ private:
     bool offerKey(QKeyEvent* event);
     Window& owner_;
     QWidget* content_;
+};
+
+// What a Window keeps of the toolkit.
+struct Window::Native {
+    explicit Native(QWidget* w) : handle(w) {}
+    WindowWidget* widget() const { return static_cast<WindowWidget*>(handle.get()); }
+    WidgetHandle handle;
+    QPointer<QWidget> firstFocus;  // the first control in tab order that takes the keyboard
 };
 
 }  // namespace framework

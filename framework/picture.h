@@ -24,7 +24,6 @@ public:
 
     int Width() const { return width_; }
     int Height() const { return height_; }
-    int Depth() const { return depth_; }
     bool IsBitmap() const { return depth_ != 0; }
 
     // The bitmap's drawing surface; a vector picture has none (NilObjectException).

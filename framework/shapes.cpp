@@ -14,8 +14,4 @@ void Group2D::Remove(const Ref<Object2D>& shape) {
     if (at != shapes_.end()) shapes_.erase(at);
 }
 
-bool Group2D::Contains(const Ref<Object2D>& shape) const {
-    return std::find(shapes_.begin(), shapes_.end(), shape) != shapes_.end();
-}
-
 }  // namespace framework

@@ -42,7 +42,6 @@ public:
     // Removes the first occurrence; a shape that is not in the group is ignored.
     void Remove(const Ref<Object2D>& shape);
     int Count() const { return static_cast<int>(shapes_.size()); }
-    bool Contains(const Ref<Object2D>& shape) const;
     const std::vector<Ref<Object2D>>& Items() const { return shapes_; }
 
 private:

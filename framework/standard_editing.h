@@ -13,7 +13,9 @@ enum class Edit { None, Undo, Cut, Copy, Paste, Clear, SelectAll };
 // EditClear, EditSelectAll.
 Edit StandardEdit(std::string_view itemName);
 
-// Whether the focused text control can carry out `edit`; with `perform`, carries it out.
-bool StandardEditOnFocus(Edit edit, bool perform);
+// Whether the focused text control can carry out `edit` now.
+bool CanEditFocus(Edit edit);
+// Carries it out, when it can.
+void EditFocus(Edit edit);
 
 }  // namespace framework

@@ -66,10 +66,6 @@ void TextField::SetReadOnly(bool readOnly) {
     static_cast<QLineEdit*>(NativeWidget())->setReadOnly(readOnly);
 }
 
-void TextField::SetLimitText(int limit) {
-    limitText_ = limit;
-    CutToLimit();
-}
 
 void TextField::Changed() {
     if (TextChange) CallHandler([&] { TextChange(*this); });

@@ -26,7 +26,6 @@ public:
     bool ReadOnly() const;
     void SetReadOnly(bool readOnly);
     int LimitText() const { return limitText_; }
-    void SetLimitText(int limit);
 
     std::function<bool(TextField&, const String& key)> KeyDown;
     std::function<void(TextField&)> TextChange;

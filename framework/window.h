@@ -2,6 +2,9 @@
 // Windows. A program window derives from Window, describes itself in Layout and CreateControls
 // and answers the window's events in the Event_ methods; the runtime builds it through
 // ImplicitInstance<W>() and owns it until it is closed.
+//
+// window.cpp: the window and its controls; window_menus.cpp: its menu bar; window_widget.cpp:
+// the toolkit's widget behind it; sheet.cpp: a sheet within it.
 
 #include <memory>
 #include <vector>
@@ -67,7 +70,6 @@ public:
     bool Visible() const;
     bool IsClosed() const { return closed_; }
     WindowFrame Frame() const { return design_.frame; }
-    bool HasCloseButton() const { return design_.closeButton; }
 
     void SetMenuBar(Ref<framework::MenuBar> bar);
     const Ref<framework::MenuBar>& MenuBar() const { return menuBar_; }
@@ -138,7 +140,8 @@ private:
     struct Native;
     std::unique_ptr<Native> native_;
     WindowDesign design_;
-    Ref<framework::MenuBar> menuBar_;
+    Ref<framework::MenuBar> menuBar_;   // the window's own, if it sets one
+    Ref<framework::MenuBar> shownBar_;  // the bar it shows, kept as long as the window is
     std::vector<std::unique_ptr<Control>> controls_;
     std::unique_ptr<SheetAttachment> sheet_;  // the sheet shown within this window
     Window* sheetParent_ = nullptr;           // the window this one is a sheet of

@@ -230,6 +230,8 @@ std::vector<double> Ratios(const std::vector<double>& numerators,
     return ratios;
 }
 
+void PrintPrecision(const std::vector<Launch>& program, const std::vector<Launch>& bare);
+
 void PrintTable(const Options& options, const std::vector<Launch>& program,
                 const std::vector<Launch>& bare) {
     const std::string programName = Basename(options.program);
@@ -262,7 +264,10 @@ void PrintTable(const Options& options, const std::vector<Launch>& program,
     std::printf("\npeak memory, median VmHWM: %s %.1f MiB, %s %.1f MiB, difference %+.1f MiB\n",
                 programName.c_str(), programPeak, bareName.c_str(), barePeak,
                 programPeak - barePeak);
+    PrintPrecision(program, bare);
+}
 
+void PrintPrecision(const std::vector<Launch>& program, const std::vector<Launch>& bare) {
     std::vector<Launch> all = program;
     all.insert(all.end(), bare.begin(), bare.end());
     const auto widest = Column(all, &Launch::widestCandidatesMs);
