@@ -13,19 +13,15 @@ work=$(mktemp -d)
 export QT_QPA_PLATFORM=xcb
 export XDG_RUNTIME_DIR=$work
 
-for n in $(seq 90 140); do
-    [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] || { display=:$n; break; }
-done
-# Big enough that both windows lie wholly on screen, where the server can hand out their pixels.
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
+# The screen is big enough that both windows lie wholly on it, where the server can hand out
+# their pixels.
+source "$(dirname "$0")/../../tools/private_xvfb.sh"
+start_private_xvfb "$work"
 cleanup() {
     kill "$xvfb" 2>/dev/null || true
     rm -rf "$work"
 }
 trap cleanup EXIT
-export DISPLAY=$display
-for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 
 "$build/bench/process/quillstep_startup_driver" "$@" \
     "${STARTUP_PROGRAM:-$build/Quillstep/bin/quillstep}" \

@@ -11,11 +11,9 @@ work=$(mktemp -d)
 export QT_QPA_PLATFORM=xcb
 export XDG_RUNTIME_DIR=$work
 
-for n in $(seq 90 140); do
-    [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] || { display=:$n; break; }
-done
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
+source "$(dirname "$0")/../../tools/private_xvfb.sh"
+start_private_xvfb "$work"
+display=$DISPLAY
 cleanup() {
     kill "${app:-}" "${wm:-}" 2>/dev/null || true
     pkill -f "xclip.*-display $display" 2>/dev/null || true
@@ -23,8 +21,6 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
-export DISPLAY=$display
-for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 if [ "$manager" = openbox ]; then
     openbox >/dev/null 2>&1 &
     wm=$!
