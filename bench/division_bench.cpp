@@ -30,6 +30,10 @@ constexpr Problem kProblems[] = {
     {"1_by_9973", "9973", "1"}, {"1385_by_1", "1", "1385"},
 };
 
+// What the worksheet window shows of its canvas at its design size.
+constexpr int kShownWidth = 1000;
+constexpr int kShownHeight = 750;
+
 double Milliseconds(const QElapsedTimer& clock) { return clock.nsecsElapsed() / 1e6; }
 
 // The division on the running program's worksheet, as the user waits for it: from the call
@@ -99,6 +103,11 @@ std::vector<Case> DivisionCases() {
         CheckSamePixels(screen->bitmap, program, problem, "floor a (drawText)");
         floor->Draw(screen->bitmap, TextRoute::GlyphRuns);
         CheckSamePixels(screen->bitmap, program, problem, "floor b (glyph runs)");
+        // And on screen: what the window shows of the canvas, and of the floor's window.
+        const QRect shown(0, 0, kShownWidth, kShownHeight);
+        CheckSamePixels(screen->grab(shown).toImage(),
+                        window.Canvas1().NativeWidget()->grab(shown).toImage(), problem,
+                        "floor window (on screen)");
         std::fprintf(stderr, "%s: %d fills and %d texts in the floor\n", problem.name,
                      floor->Fills(), floor->Texts());
 
