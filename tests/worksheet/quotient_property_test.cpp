@@ -110,7 +110,7 @@ struct Step {
 struct Worked {
     std::vector<Mark> marks;  // every text, in the order it is written
     std::vector<Step> steps;
-    std::vector<Line> lines;  // under each product, and the repeat's bar
+    std::vector<Line> lines;  // the bracket, under each product, the repeat's bar
     int repeatFrom = 0;       // the column of the repeat's first digit; 0 when none
     std::string end;          // the message the band is left with
     bool wrapped = false;
@@ -126,12 +126,16 @@ public:
         const int n = static_cast<int>(w_.divisor.size());
         const std::string& digits = w_.dividend;
         // The problem; the point sits on the border before the digit it precedes, in the
-        // dividend and above it in the quotient row.
+        // dividend and above it in the quotient row. The bracket's stroke runs down the middle
+        // of the column after the divisor, the line over the dividend from it to the end.
         Write(w_.divisor, n, 2);
         for (int i = 0; i < static_cast<int>(digits.size()); ++i) {
             if (i == w_.point) Point(n + 2 + i, {2, 1});
             Write(digits.substr(i, 1), n + 2 + i, 2);
         }
+        const double stroke = 13.0 * (n + 1) + 6;
+        out_.lines.push_back({stroke, 60, stroke, 80});
+        out_.lines.push_back({stroke, 60, 13.0 * (n + 2 + digits.size()), 60});
 
         // The first partial dividend: digits until the divisor goes into them. Those after the
         // point that it does not go into get a 0 in the quotient.
@@ -167,6 +171,7 @@ public:
         std::vector<std::string> earlier;
         for (;; stepped = true) {
             Write("0", ++col, 2, kBlue);
+            out_.lines.push_back({13.0 * col, 60, 13.0 * (col + 1), 60});
             partial += "0";
             if (stepped) Write("0", col, row++);
             const long long remainder = Divide(partial, col, row);
