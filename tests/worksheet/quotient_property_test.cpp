@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <map>
 #include <random>
 #include <set>
@@ -63,31 +64,28 @@ Written Write(const std::string& divisor, const std::string& dividend) {
     return written;
 }
 
-// A number text as numerator and number of decimals.
-std::pair<__int128, int> Scaled(const std::string& text) {
+// A number text in millionths: a text of 7 characters has at most 6 decimals.
+__int128 Millionths(const std::string& text) {
     __int128 value = 0;
-    int decimals = 0;
-    bool point = false;
+    int decimals = -1;  // until the point
     for (char c : text) {
         if (c == '.') {
-            point = true;
+            decimals = 0;
         } else {
             value = value * 10 + (c - '0');
-            decimals += point ? 1 : 0;
+            decimals += decimals >= 0 ? 1 : 0;
         }
     }
-    return {value, decimals};
+    for (int i = std::max(decimals, 0); i < 6; ++i) value *= 10;
+    return value;
 }
-
-__int128 Power10(int n) { return n == 0 ? 1 : 10 * Power10(n - 1); }
 
 // The written problem divides to the same quotient as the typed one.
 bool SameQuotient(const Written& w, const std::string& divisor, const std::string& dividend) {
-    const auto [a, aDecimals] = Scaled(dividend);
-    const auto [b, bDecimals] = Scaled(divisor);
-    const int wDecimals = w.point < 0 ? 0 : static_cast<int>(w.dividend.size()) - w.point;
-    return a * Power10(bDecimals) * std::stoll(w.divisor) * Power10(wDecimals) ==
-           std::stoll(w.dividend) * b * Power10(aDecimals);
+    std::string written = w.dividend;
+    if (w.point >= 0) written.insert(w.point, ".");
+    return Millionths(dividend) * Millionths(w.divisor) ==
+           Millionths(written) * Millionths(divisor);
 }
 
 struct Mark {
@@ -97,15 +95,8 @@ struct Mark {
     bool operator==(const Mark&) const = default;
 };
 
-struct Line {
-    double x1, y1, x2, y2;
-    auto operator<=>(const Line&) const = default;
-};
-
-struct Step {
-    int row, col, length, divided;
-    bool operator==(const Step&) const = default;
-};
+using Line = std::array<double, 4>;  // x1, y1, x2, y2
+using Step = std::array<int, 4>;     // row, col, length, divided
 
 struct Worked {
     std::vector<Mark> marks;  // every text, in the order it is written
@@ -238,14 +229,9 @@ std::string Describe(const std::vector<Mark>& marks, std::size_t i) {
     if (i >= marks.size()) return "nothing";
     const Mark& m = marks[i];
     std::ostringstream text;
-    text << "\"" << m.text << "\" at x " << m.x << ", y " << m.y;
-    if (static_cast<int>(m.x) % 13 == 6 && static_cast<int>(m.y) % 20 == 18) {
-        text << " (column " << (m.x - 6) / 13 << ", row " << (m.y - 38) / 20 << ")";
-    }
-    if (m.colour != kBlack) {
-        text << " in " << int(m.colour.red) << "," << int(m.colour.green) << ","
-             << int(m.colour.blue);
-    }
+    text << '"' << m.text << "\" at x " << m.x << ", y " << m.y << " (column " << (m.x - 6) / 13
+         << ", row " << (m.y - 38) / 20 << ")";
+    if (m.colour != kBlack) text << " not black";
     return text.str();
 }
 
@@ -261,7 +247,7 @@ std::string RandomNumber(std::mt19937& random) {
     }
 }
 
-class QuotientPropertyTest : public testsupport::WorksheetTest {};
+using QuotientPropertyTest = testsupport::WorksheetTest;
 
 }  // namespace
 
@@ -297,7 +283,7 @@ TEST_F(QuotientPropertyTest, TheSheetShowsTheLongDivisionWorkedByHand) {
             << Describe(expected.marks, i) << ", drawn " << Describe(drawn, i);
         for (const Line& l : expected.lines) {
             ASSERT_TRUE(lines.contains(l))
-                << "no line from " << l.x1 << "," << l.y1 << " to " << l.x2 << "," << l.y2;
+                << "no line from " << l[0] << "," << l[1] << " to " << l[2] << "," << l[3];
         }
 
         const auto& records = window->LDsteps;
