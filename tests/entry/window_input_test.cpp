@@ -105,7 +105,6 @@ TEST_F(EntrySheetTest, OkHandsTheTextsAsTypedAndCloseHandsNothing) {
     settle();
     EXPECT_EQ(worksheet().Title(), "Long Division:  0.5/007");
     EXPECT_EQ(sheet(), nullptr);
-    EXPECT_TRUE(shell::App().isReady);
 
     worksheet()._FileNewDivision_Action();
     ASSERT_NE(sheet(), nullptr);
