@@ -73,7 +73,6 @@ void Control::SetEnabled(bool enabled) {
     NativeWidget()->setEnabled(enabled);
 }
 
-
 void Control::Refresh(bool) { NativeWidget()->update(); }
 
 void Control::Close() {

@@ -66,7 +66,6 @@ void TextField::SetReadOnly(bool readOnly) {
     static_cast<QLineEdit*>(NativeWidget())->setReadOnly(readOnly);
 }
 
-
 void TextField::Changed() {
     if (TextChange) CallHandler([&] { TextChange(*this); });
     CutToLimit();

@@ -197,7 +197,6 @@ std::vector<Control*> Window::Controls() const {
     return result;
 }
 
-
 // Tab moves through the controls by their tab index; the first that takes the keyboard has it
 // when the window opens.
 void Window::OrderFocus() {
