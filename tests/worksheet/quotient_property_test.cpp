@@ -304,7 +304,7 @@ TEST_F(QuotientPropertyTest, TheSheetShowsTheLongDivisionWorkedByHand) {
         if (expected.wrapped) ++seen["wrapped"];
         if (written.dividend[0] == '0') ++seen["dividend written with a leading zero"];
     }
-    // The problems drawn must go down every way a division can end.
+    // The random problems must have taken every way a division can go.
     for (const char* kind :
          {"exact", "repeating", "out of room", "wrapped", "dividend written with a leading zero"}) {
         EXPECT_GT(seen[kind], 2) << kind;
