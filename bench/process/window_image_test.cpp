@@ -35,40 +35,37 @@ TEST(WindowImageTest, OneColourUntilAnyPixelDiffers) {
     EXPECT_FALSE(IsUniform(canvas.Image()));
 }
 
-struct StrokeCase {
-    const char* name;
-    std::vector<std::pair<PixelRect, std::uint32_t>> drawn;
-    std::optional<PixelRect> found;
-};
-
-class BracketStrokeTest : public testing::TestWithParam<StrokeCase> {};
-
-TEST_P(BracketStrokeTest, FindsTheStrokeAlone) {
-    Canvas canvas;
-    for (const auto& [rect, colour] : GetParam().drawn) canvas.Fill(rect, colour);
-    EXPECT_EQ(FindBracketStroke(canvas.Image()), GetParam().found);
-}
-
 // The sheet's bracket as drawn: a 2-pixel bar with the stroke hanging from its left end.
 const PixelRect kBar{.x = 20, .y = 5, .width = 30, .height = 2};
 const PixelRect kStroke{.x = 20, .y = 7, .width = 2, .height = 27};
 
-INSTANTIATE_TEST_SUITE_P(
-    Drawings, BracketStrokeTest,
-    testing::Values(
-        StrokeCase{"Blank", {}, std::nullopt},
-        StrokeCase{"Bracket", {{kBar, kBlack}, {kStroke, kBlack}}, kStroke},
-        StrokeCase{"StrokeWithoutBar", {{kStroke, kBlack}}, kStroke},
-        StrokeCase{"ShortestStroke", {{{5, 10, 2, 25}, kBlack}}, PixelRect{5, 10, 2, 25}},
-        StrokeCase{"TooShort", {{{5, 10, 2, 24}, kBlack}}, std::nullopt},
-        StrokeCase{"OnePixelWide", {{{5, 10, 1, 40}, kBlack}}, std::nullopt},
-        StrokeCase{"ThreePixelsWide", {{{5, 10, 3, 40}, kBlack}}, std::nullopt},
-        StrokeCase{"AgainstTheLeftEdge", {{{0, 0, 2, 50}, kBlack}}, PixelRect{0, 0, 2, 50}},
-        StrokeCase{"AgainstTheRightEdge", {{{58, 3, 2, 30}, kBlack}}, PixelRect{58, 3, 2, 30}},
-        StrokeCase{"AlmostBlack", {{kStroke, 0x010000}}, std::nullopt},
-        StrokeCase{"OnGrey", {{{0, 0, 60, 50}, 0xEFEFEF}, {kStroke, kBlack}}, kStroke},
-        StrokeCase{"OpaqueBlack", {{kStroke, 0xFF000000}}, kStroke}),
-    [](const testing::TestParamInfo<StrokeCase>& info) { return info.param.name; });
+TEST(WindowImageTest, FindsTheBracketsStrokeAlone) {
+    struct Case {
+        const char* name;
+        std::vector<std::pair<PixelRect, std::uint32_t>> drawn;
+        std::optional<PixelRect> found;
+    };
+    const Case cases[] = {
+        {"blank", {}, std::nullopt},
+        {"bracket", {{kBar, kBlack}, {kStroke, kBlack}}, kStroke},
+        {"stroke without bar", {{kStroke, kBlack}}, kStroke},
+        {"shortest stroke", {{{5, 10, 2, 25}, kBlack}}, PixelRect{5, 10, 2, 25}},
+        {"too short", {{{5, 10, 2, 24}, kBlack}}, std::nullopt},
+        {"one pixel wide", {{{5, 10, 1, 40}, kBlack}}, std::nullopt},
+        {"three pixels wide", {{{5, 10, 3, 40}, kBlack}}, std::nullopt},
+        {"against the left edge", {{{0, 0, 2, 50}, kBlack}}, PixelRect{0, 0, 2, 50}},
+        {"against the right edge", {{{58, 3, 2, 30}, kBlack}}, PixelRect{58, 3, 2, 30}},
+        {"almost black", {{kStroke, 0x010000}}, std::nullopt},
+        {"on grey", {{{0, 0, 60, 50}, 0xEFEFEF}, {kStroke, kBlack}}, kStroke},
+        {"opaque black", {{kStroke, 0xFF000000}}, kStroke},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Canvas canvas;
+        for (const auto& [rect, colour] : c.drawn) canvas.Fill(rect, colour);
+        EXPECT_EQ(FindBracketStroke(canvas.Image()), c.found);
+    }
+}
 
 }  // namespace
 }  // namespace startup

@@ -20,30 +20,15 @@ std::string Exact(double value) {
     return text;
 }
 
+// Names in the order the enumerators are declared.
 const char* KindName(DrawCall::Kind kind) {
-    switch (kind) {
-        case DrawCall::Kind::Line:
-            return "line";
-        case DrawCall::Kind::Object:
-            return "object";
-        case DrawCall::Kind::Picture:
-            return "picture";
-        case DrawCall::Kind::ClearRect:
-            return "clear";
-    }
-    return "?";
+    constexpr const char* kNames[] = {"line", "object", "picture", "clear"};
+    return kNames[static_cast<int>(kind)];
 }
 
 const char* ShapeName(DrawCall::Shape shape) {
-    switch (shape) {
-        case DrawCall::Shape::None:
-            return "-";
-        case DrawCall::Shape::Text:
-            return "text";
-        case DrawCall::Shape::Rect:
-            return "rect";
-    }
-    return "?";
+    constexpr const char* kNames[] = {"-", "text", "rect"};
+    return kNames[static_cast<int>(shape)];
 }
 
 QColor Translucent(framework::Color color, double opacityPercent) {

@@ -40,34 +40,11 @@ protected:
     framework::Graphics& sheet() { return window->thepic->Graphics(); }
     const std::vector<DrawCall>& journal() { return sheet().Journal(); }
 
-    // The texts drawn with the text shape, in drawing order.
-    std::vector<DrawCall> texts() {
-        std::vector<DrawCall> found;
-        for (const auto& call : journal()) {
-            if (call.shape == DrawCall::Shape::Text) found.push_back(call);
-        }
-        return found;
-    }
-    std::vector<DrawCall> lines() {
-        std::vector<DrawCall> found;
-        for (const auto& call : journal()) {
-            if (call.kind == DrawCall::Kind::Line) found.push_back(call);
-        }
-        return found;
-    }
-    // The last text drawn at cell (col, row) of the grid, "" when none.
-    std::string cell(int col, int row) {
-        std::string text;
-        for (const auto& call : texts()) {
-            if (call.x1 == 13 * col + 6 && call.y1 == 20 * row + 38) text = call.text;
-        }
-        return text;
-    }
     // The characters of `row`, left to right, one per column; points on borders as ".".
     std::string rowText(int row) {
         std::vector<std::pair<double, std::string>> found;
-        for (const auto& call : texts()) {
-            if (call.y1 == 20 * row + 38 && call.text != "X")
+        for (const auto& call : journal()) {
+            if (call.shape == DrawCall::Shape::Text && call.y1 == 20 * row + 38 && call.text != "X")
                 found.emplace_back(call.x1, call.text);
         }
         std::stable_sort(found.begin(), found.end(),

@@ -1,53 +1,238 @@
-// For random problems of the kind the entry dialog admits, the quotient row must read as the
-// exact decimal expansion of dividend / divisor, and the run must end in exactly one way.
+// For random problems of the kind the entry dialog admits, the worksheet must show the long
+// division a person writes: worked out again here on integers, step by step, and compared with
+// what the window drew, text by text, and with the steps it keeps for the click targets.
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+#include <map>
 #include <random>
+#include <set>
+#include <sstream>
 
 #include "support/worksheet_fixture.h"
 
 namespace {
 
-// An independent long division on integers: the digits of a / b, point included.
-struct Expansion {
-    std::string integer;   // without leading zeros; empty for 0
-    std::string fraction;  // as many digits as asked for
-    bool terminates = false;
+using framework::Color;
+using framework::DrawCall;
+using framework::kBlack;
+using framework::RGB;
+
+constexpr Color kBlue = RGB(0, 0, 255);
+constexpr Color kGreen = RGB(0, 255, 0);
+constexpr Color kRed = RGB(255, 0, 0);
+
+// A step in a column right of 76 finds no room; a remainder written below row 30 is written
+// again on row 4 and the work goes on from there.
+constexpr int kLastColumn = 76;
+constexpr int kLastRow = 30;
+constexpr int kWrapRow = 4;
+
+// The problem as the sheet writes it: both points moved right until the divisor is whole.
+struct Written {
+    std::string divisor;   // digits without leading zeros
+    std::string dividend;  // digits, perhaps with leading zeros (0.05 is "005")
+    int point = -1;        // how many of them stand before the point; -1: no point
 };
 
-// A number text of digits and at most one point as numerator and power of ten.
-std::pair<unsigned __int128, int> Scaled(const std::string& text) {
-    unsigned __int128 value = 0;
-    int decimals = 0;
-    bool point = false;
-    for (char c : text) {
-        if (c == '.') {
-            point = true;
-            continue;
-        }
-        value = value * 10 + static_cast<unsigned>(c - '0');
-        decimals += point ? 1 : 0;
-    }
-    return {value, decimals};
+std::string WithoutLeadingZeros(std::string number) {
+    return number.erase(0, number.find_first_not_of('0'));
 }
 
-Expansion Expand(const std::string& divided, const std::string& divider, int digits) {
-    auto [a, da] = Scaled(divided);
-    auto [b, db] = Scaled(divider);
-    for (int i = 0; i < db; ++i) a *= 10;
-    for (int i = 0; i < da; ++i) b *= 10;
-    Expansion e;
-    unsigned __int128 q = a / b;
-    unsigned __int128 r = a % b;
-    for (; q > 0; q /= 10) e.integer.insert(e.integer.begin(), char('0' + int(q % 10)));
-    for (int i = 0; i < digits && r != 0; ++i) {
-        r *= 10;
-        e.fraction += char('0' + int(r / b));
-        r %= b;
+// "12.50" as "12" and "5": a fraction's trailing zeros are none of its digits.
+std::pair<std::string, std::string> Split(const std::string& number) {
+    const auto point = number.find('.');
+    if (point == std::string::npos) return {number, ""};
+    std::string fraction = number.substr(point + 1);
+    fraction.erase(fraction.find_last_not_of('0') + 1);
+    return {number.substr(0, point), fraction};
+}
+
+Written Write(const std::string& divisor, const std::string& dividend) {
+    const auto [divisorWhole, divisorFraction] = Split(WithoutLeadingZeros(divisor));
+    const auto [whole, fraction] = Split(WithoutLeadingZeros(dividend));
+    const std::string integer = fraction.empty() || !whole.empty() ? whole : "0";
+    const std::size_t shift = divisorFraction.size();
+    Written written{WithoutLeadingZeros(divisorWhole + divisorFraction), integer + fraction};
+    if (fraction.size() > shift) {
+        written.point = static_cast<int>(integer.size() + shift);
+    } else {
+        written.dividend += std::string(shift - fraction.size(), '0');
     }
-    e.terminates = r == 0;
-    return e;
+    return written;
+}
+
+// A number text in millionths: a text of 7 characters has at most 6 decimals.
+__int128 Millionths(const std::string& text) {
+    __int128 value = 0;
+    int decimals = -1;  // until the point
+    for (char c : text) {
+        if (c == '.') {
+            decimals = 0;
+        } else {
+            value = value * 10 + (c - '0');
+            decimals += decimals >= 0 ? 1 : 0;
+        }
+    }
+    for (int i = std::max(decimals, 0); i < 6; ++i) value *= 10;
+    return value;
+}
+
+// The written problem divides to the same quotient as the typed one.
+bool SameQuotient(const Written& w, const std::string& divisor, const std::string& dividend) {
+    std::string written = w.dividend;
+    if (w.point >= 0) written.insert(w.point, ".");
+    return Millionths(dividend) * Millionths(w.divisor) ==
+           Millionths(written) * Millionths(divisor);
+}
+
+struct Mark {
+    double x, y;
+    std::string text;
+    Color colour;
+    bool operator==(const Mark&) const = default;
+};
+
+using Line = std::array<double, 4>;  // x1, y1, x2, y2
+using Step = std::array<int, 4>;     // row, col, length, divided
+
+struct Worked {
+    std::vector<Mark> marks;  // every text, in the order it is written
+    std::vector<Step> steps;
+    std::vector<Line> lines;  // the bracket, under each product, the repeat's bar
+    int repeatFrom = 0;       // the column of the repeat's first digit; 0 when none
+    std::string end;          // the message the band is left with
+    bool wrapped = false;
+};
+
+// Long division by hand, on the sheet's grid: cell (col, row) has its text centred on x
+// 13 col + 6 with its baseline at y 20 row + 38; row 1 holds the quotient, row 2 the problem.
+class ByHand {
+public:
+    explicit ByHand(const Written& w) : w_(w), divisor_(std::stoll(w.divisor)) {}
+
+    Worked Work() {
+        const int n = static_cast<int>(w_.divisor.size());
+        const std::string& digits = w_.dividend;
+        // The problem; the point sits on the border before the digit it precedes, in the
+        // dividend and above it in the quotient row. The bracket's stroke runs down the middle
+        // of the column after the divisor, the line over the dividend from it to the end.
+        Write(w_.divisor, n, 2);
+        for (int i = 0; i < static_cast<int>(digits.size()); ++i) {
+            if (i == w_.point) Point(n + 2 + i, {2, 1});
+            Write(digits.substr(i, 1), n + 2 + i, 2);
+        }
+        const double stroke = 13.0 * (n + 1) + 6;
+        out_.lines.push_back({stroke, 60, stroke, 80});
+        out_.lines.push_back({stroke, 60, 13.0 * (n + 2 + digits.size()), 60});
+
+        // The first partial dividend: digits until the divisor goes into them. Those after the
+        // point that it does not go into get a 0 in the quotient.
+        int col = n + 2;
+        std::size_t used = 0;
+        std::string partial;
+        bool stepped = false;
+        for (; used < digits.size(); ++used, ++col) {
+            partial += digits[used];
+            if (std::stoll(partial) >= divisor_) {
+                stepped = true;
+                break;
+            }
+            if (w_.point >= 0 && static_cast<int>(used) >= w_.point) Write("0", col, 1);
+        }
+
+        int row = 3;
+        if (stepped) {
+            long long remainder = Divide(partial, col, row);
+            while (++used < digits.size()) {
+                Write(digits.substr(used, 1), ++col, row++);  // brought down
+                remainder = Divide(std::to_string(remainder) + digits[used], col, row);
+            }
+            if (remainder == 0) return out_;
+            partial = std::to_string(remainder);
+        } else {
+            col = n + 1 + static_cast<int>(digits.size());  // the whole dividend row is divided
+        }
+
+        // Zeros appended for the decimal places.
+        const int start = col;
+        if (w_.point < 0) Point(col + 1, {1, 2});
+        std::vector<std::string> earlier;
+        for (;; stepped = true) {
+            Write("0", ++col, 2, kBlue);
+            out_.lines.push_back({13.0 * col, 60, 13.0 * (col + 1), 60});
+            partial += "0";
+            if (stepped) Write("0", col, row++);
+            const long long remainder = Divide(partial, col, row);
+            if (col > kLastColumn) return End("no more room to calculate, results incomplete!");
+            if (row > kLastRow) {
+                row = kWrapRow;
+                Write(std::to_string(remainder), col, row, kGreen);
+                out_.wrapped = true;
+            }
+            if (remainder == 0) return out_;
+            // The same partial dividend written again: the digits since are one period. (A
+            // first one written with leading zeros, 010 for 0.1 / 3, is not met again.)
+            const auto same = std::find(earlier.begin(), earlier.end(), partial);
+            if (same != earlier.end()) {
+                out_.repeatFrom = start + 1 + static_cast<int>(same - earlier.begin());
+                Write("X", col, 1, kRed);
+                out_.lines.push_back({13.0 * out_.repeatFrom, 40, 13.0 * col, 40});
+                return End("Repeating decimal tail.");
+            }
+            earlier.push_back(partial);
+            partial = std::to_string(remainder);
+        }
+    }
+
+private:
+    // `text` right-aligned to end in column `col`.
+    void Write(const std::string& text, int col, int row, Color colour = kBlack) {
+        const int first = col - static_cast<int>(text.size()) + 1;
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            out_.marks.push_back({13.0 * (first + static_cast<int>(i)) + 6, 20.0 * row + 38,
+                                  text.substr(i, 1), colour});
+        }
+    }
+    void Point(int col, std::initializer_list<int> rows) {
+        for (int row : rows) out_.marks.push_back({13.0 * col, 20.0 * row + 38, ".", kBlack});
+    }
+    // One step in column `col`: quotient digit, product on `row` with its line, remainder below.
+    long long Divide(const std::string& partial, int col, int& row) {
+        const long long value = std::stoll(partial);
+        const long long quotient = value / divisor_;
+        Write(std::to_string(quotient), col, 1);
+        const std::string product = "-" + std::to_string(quotient * divisor_);
+        Write(product, col, row);
+        const double lineY = 20.0 * row + 40;
+        out_.lines.push_back(
+            {13.0 * (col - static_cast<int>(product.size()) + 1), lineY, 13.0 * (col + 1), lineY});
+        Write(std::to_string(value % divisor_), col, ++row);
+        out_.steps.push_back(
+            {row, col, static_cast<int>(std::to_string(value).size()), static_cast<int>(value)});
+        return value % divisor_;
+    }
+    Worked End(const std::string& message) {
+        out_.end = message;
+        out_.marks.push_back({550, 20, message, kBlack});
+        return out_;
+    }
+
+    const Written& w_;
+    const long long divisor_;
+    Worked out_;
+};
+
+std::string Describe(const std::vector<Mark>& marks, std::size_t i) {
+    if (i >= marks.size()) return "nothing";
+    const Mark& m = marks[i];
+    std::ostringstream text;
+    text << '"' << m.text << "\" at x " << m.x << ", y " << m.y << " (column " << (m.x - 6) / 13
+         << ", row " << (m.y - 38) / 20 << ")";
+    if (m.colour != kBlack) text << " not black";
+    return text.str();
 }
 
 std::string RandomNumber(std::mt19937& random) {
@@ -58,52 +243,70 @@ std::string RandomNumber(std::mt19937& random) {
         for (int i = 0; i < length; ++i) {
             text += i == point ? '.' : char('0' + std::uniform_int_distribution<int>(0, 9)(random));
         }
-        if (framework::Val(text) != 0) return text;
+        if (text.find_first_of("123456789") != std::string::npos) return text;
     }
 }
 
-class QuotientPropertyTest : public testsupport::WorksheetTest {};
+using QuotientPropertyTest = testsupport::WorksheetTest;
 
 }  // namespace
 
-TEST_F(QuotientPropertyTest, QuotientRowIsTheExactExpansion) {
+TEST_F(QuotientPropertyTest, TheSheetShowsTheLongDivisionWorkedByHand) {
     std::mt19937 random(20261206);
-    const int problems = 2000;
-    for (int n = 0; n < problems; ++n) {
+    std::map<std::string, int> seen;  // how many problems of each kind ran
+    for (int n = 0; n < 600; ++n) {
         const std::string divider = RandomNumber(random);
         const std::string divided = RandomNumber(random);
         SCOPED_TRACE(divided + " / " + divider);
+        const Written written = Write(divider, divided);
+        ASSERT_TRUE(SameQuotient(written, divider, divided)) << written.dividend;
+        const Worked expected = ByHand(written).Work();
+
         sheet().ClearJournal();
         window->NewDivision(divider, divided);
         framework::Runtime::Current().DestroyClosed();
 
-        const std::string row = rowText(1);
-        const auto point = row.find('.');
-        const std::string integer = row.substr(0, point);
-        const std::string fraction = point == std::string::npos ? "" : row.substr(point + 1);
-        ASSERT_EQ(row.find('.', point == std::string::npos ? row.size() : point + 1),
-                  std::string::npos);
-        const Expansion exact = Expand(divided, divider, static_cast<int>(fraction.size()) + 1);
-        ASSERT_EQ(integer, exact.integer);
-        ASSERT_EQ(fraction, exact.fraction.substr(0, fraction.size()));
-
-        const auto& steps = window->LDsteps;
-        const bool repeat = steps.size() > 1 && steps.back()->IsEndRepeat;
-        const bool outOfRoom = window->StringAtDivisionEnd && !repeat;
-        ASSERT_GT(steps.size(), 1u);
-        if (repeat) {
-            ASSERT_TRUE(window->StringAtDivisionEnd);
-            ASSERT_EQ(window->StringatdivisionendSTR, "Repeating decimal tail.");
-            ASSERT_FALSE(exact.terminates);
-        } else if (outOfRoom) {
-            ASSERT_EQ(window->StringatdivisionendSTR,
-                      "no more room to calculate, results incomplete!");
-            ASSERT_EQ(steps.back()->col, 77);
-        } else {
-            // Exact, in the integer or the decimal phase: nothing more to draw.
-            ASSERT_EQ(fraction.size(), exact.fraction.size());
-            ASSERT_TRUE(exact.terminates);
+        std::vector<Mark> drawn;
+        std::set<Line> lines;
+        for (const auto& call : journal()) {
+            if (call.shape == DrawCall::Shape::Text) {
+                drawn.push_back({call.x1, call.y1, call.text, call.fillColor});
+            } else if (call.kind == DrawCall::Kind::Line) {
+                lines.insert({call.x1, call.y1, call.x2, call.y2});
+            }
         }
-        for (std::size_t k = 1; k + 1 < steps.size(); ++k) ASSERT_FALSE(steps[k]->IsEndRepeat);
+        const auto at =
+            std::mismatch(expected.marks.begin(), expected.marks.end(), drawn.begin(), drawn.end());
+        const auto i = static_cast<std::size_t>(at.first - expected.marks.begin());
+        ASSERT_TRUE(i == expected.marks.size() && i == drawn.size())
+            << "text " << i << " of " << expected.marks.size() << ": expected "
+            << Describe(expected.marks, i) << ", drawn " << Describe(drawn, i);
+        for (const Line& l : expected.lines) {
+            ASSERT_TRUE(lines.contains(l))
+                << "no line from " << l[0] << "," << l[1] << " to " << l[2] << "," << l[3];
+        }
+
+        const auto& records = window->LDsteps;
+        ASSERT_EQ(records.size(), expected.steps.size() + 1);
+        for (std::size_t k = 1; k < records.size(); ++k) {
+            const auto& r = *records[k];
+            ASSERT_EQ((Step{r.row, r.col, r.length, r.divided}), expected.steps[k - 1])
+                << "step " << k;
+            ASSERT_EQ(r.IsEndRepeat, expected.repeatFrom && k + 1 == records.size());
+            ASSERT_EQ(window->RectSelect(k).Left(), 13 * r.col) << "click target " << k;
+        }
+        if (expected.repeatFrom) {
+            ASSERT_EQ(records.back()->colRepeat, expected.repeatFrom);
+        }
+        ASSERT_EQ(window->StringAtDivisionEnd, !expected.end.empty());
+
+        ++seen[expected.repeatFrom ? "repeating" : expected.end.empty() ? "exact" : "out of room"];
+        if (expected.wrapped) ++seen["wrapped"];
+        if (written.dividend[0] == '0') ++seen["dividend written with a leading zero"];
+    }
+    // The random problems must have taken every way a division can go.
+    for (const char* kind :
+         {"exact", "repeating", "out of room", "wrapped", "dividend written with a leading zero"}) {
+        EXPECT_GT(seen[kind], 2) << kind;
     }
 }
