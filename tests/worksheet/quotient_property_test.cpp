@@ -114,80 +114,99 @@ public:
     explicit ByHand(const Written& w) : w_(w), divisor_(std::stoll(w.divisor)) {}
 
     Worked Work() {
-        const int n = static_cast<int>(w_.divisor.size());
-        const std::string& digits = w_.dividend;
-        // The problem; the point sits on the border before the digit it precedes, in the
-        // dividend and above it in the quotient row. The bracket's stroke runs down the middle
-        // of the column after the divisor, the line over the dividend from it to the end.
-        Write(w_.divisor, n, 2);
-        for (int i = 0; i < static_cast<int>(digits.size()); ++i) {
-            if (i == w_.point) Point(n + 2 + i, {2, 1});
-            Write(digits.substr(i, 1), n + 2 + i, 2);
+        WriteProblem();
+        if (!FindFirstPartial()) {
+            // No leading digits take the divisor: the whole dividend row is divided.
+            col_ = Width() + 1 + static_cast<int>(w_.dividend.size());
+            return WorkDecimals(false);
         }
-        const double stroke = 13.0 * (n + 1) + 6;
-        out_.lines.push_back({stroke, 60, stroke, 80});
-        out_.lines.push_back({stroke, 60, 13.0 * (n + 2 + digits.size()), 60});
-
-        // The first partial dividend: digits until the divisor goes into them. Those after the
-        // point that it does not go into get a 0 in the quotient.
-        int col = n + 2;
-        std::size_t used = 0;
-        std::string partial;
-        bool stepped = false;
-        for (; used < digits.size(); ++used, ++col) {
-            partial += digits[used];
-            if (std::stoll(partial) >= divisor_) {
-                stepped = true;
-                break;
-            }
-            if (w_.point >= 0 && static_cast<int>(used) >= w_.point) Write("0", col, 1);
-        }
-
-        int row = 3;
-        if (stepped) {
-            long long remainder = Divide(partial, col, row);
-            while (++used < digits.size()) {
-                Write(digits.substr(used, 1), ++col, row++);  // brought down
-                remainder = Divide(std::to_string(remainder) + digits[used], col, row);
-            }
-            if (remainder == 0) return out_;
-            partial = std::to_string(remainder);
-        } else {
-            col = n + 1 + static_cast<int>(digits.size());  // the whole dividend row is divided
-        }
-
-        // Zeros appended for the decimal places.
-        const int start = col;
-        if (w_.point < 0) Point(col + 1, {1, 2});
-        std::vector<std::string> earlier;
-        for (;; stepped = true) {
-            Write("0", ++col, 2, kBlue);
-            out_.lines.push_back({13.0 * col, 60, 13.0 * (col + 1), 60});
-            partial += "0";
-            if (stepped) Write("0", col, row++);
-            const long long remainder = Divide(partial, col, row);
-            if (col > kLastColumn) return End("no more room to calculate, results incomplete!");
-            if (row > kLastRow) {
-                row = kWrapRow;
-                Write(std::to_string(remainder), col, row, kGreen);
-                out_.wrapped = true;
-            }
-            if (remainder == 0) return out_;
-            // The same partial dividend written again: the digits since are one period. (A
-            // first one written with leading zeros, 010 for 0.1 / 3, is not met again.)
-            const auto same = std::find(earlier.begin(), earlier.end(), partial);
-            if (same != earlier.end()) {
-                out_.repeatFrom = start + 1 + static_cast<int>(same - earlier.begin());
-                Write("X", col, 1, kRed);
-                out_.lines.push_back({13.0 * out_.repeatFrom, 40, 13.0 * col, 40});
-                return End("Repeating decimal tail.");
-            }
-            earlier.push_back(partial);
-            partial = std::to_string(remainder);
-        }
+        const long long remainder = WorkDigits();
+        if (remainder == 0) return out_;
+        partial_ = std::to_string(remainder);
+        return WorkDecimals(true);
     }
 
 private:
+    int Width() const { return static_cast<int>(w_.divisor.size()); }
+
+    // The problem; the point sits on the border before the digit it precedes, in the dividend
+    // and above it in the quotient row. The bracket's stroke runs down the middle of the column
+    // after the divisor, the line over the dividend from it to the end.
+    void WriteProblem() {
+        const std::string& digits = w_.dividend;
+        Write(w_.divisor, Width(), 2);
+        for (int i = 0; i < static_cast<int>(digits.size()); ++i) {
+            if (i == w_.point) Point(Width() + 2 + i, {2, 1});
+            Write(digits.substr(i, 1), Width() + 2 + i, 2);
+        }
+        const double stroke = 13.0 * (Width() + 1) + 6;
+        out_.lines.push_back({stroke, 60, stroke, 80});
+        out_.lines.push_back({stroke, 60, 13.0 * (Width() + 2 + digits.size()), 60});
+    }
+
+    // The first partial dividend: digits until the divisor goes into them, false when it goes
+    // into none. Those after the point that it does not go into get a 0 in the quotient.
+    bool FindFirstPartial() {
+        const std::string& digits = w_.dividend;
+        for (col_ = Width() + 2; used_ < digits.size(); ++used_, ++col_) {
+            partial_ += digits[used_];
+            if (std::stoll(partial_) >= divisor_) return true;
+            if (w_.point >= 0 && static_cast<int>(used_) >= w_.point) Write("0", col_, 1);
+        }
+        return false;
+    }
+
+    // A step on the first partial dividend, then one for each digit brought down; the last
+    // remainder.
+    long long WorkDigits() {
+        const std::string& digits = w_.dividend;
+        long long remainder = Divide(partial_, col_, row_);
+        while (++used_ < digits.size()) {
+            Write(digits.substr(used_, 1), ++col_, row_++);  // brought down
+            remainder = Divide(std::to_string(remainder) + digits[used_], col_, row_);
+        }
+        return remainder;
+    }
+
+    // Zeros appended for the decimal places, until the remainder is 0, a partial dividend comes
+    // back or the sheet is full.
+    Worked WorkDecimals(bool stepped) {
+        const int start = col_;
+        if (w_.point < 0) Point(col_ + 1, {1, 2});
+        std::vector<std::string> earlier;
+        for (;; stepped = true) {
+            Write("0", ++col_, 2, kBlue);
+            out_.lines.push_back({13.0 * col_, 60, 13.0 * (col_ + 1), 60});
+            partial_ += "0";
+            if (stepped) Write("0", col_, row_++);
+            const long long remainder = Divide(partial_, col_, row_);
+            if (col_ > kLastColumn) return End("no more room to calculate, results incomplete!");
+            if (row_ > kLastRow) Wrap(remainder);
+            if (remainder == 0) return out_;
+            // The same partial dividend written again: the digits since are one period. (A
+            // first one written with leading zeros, 010 for 0.1 / 3, is not met again.)
+            const auto same = std::find(earlier.begin(), earlier.end(), partial_);
+            if (same != earlier.end()) {
+                return Repeat(start + 1 + static_cast<int>(same - earlier.begin()));
+            }
+            earlier.push_back(partial_);
+            partial_ = std::to_string(remainder);
+        }
+    }
+
+    void Wrap(long long remainder) {
+        row_ = kWrapRow;
+        Write(std::to_string(remainder), col_, row_, kGreen);
+        out_.wrapped = true;
+    }
+
+    Worked Repeat(int from) {
+        out_.repeatFrom = from;
+        Write("X", col_, 1, kRed);
+        out_.lines.push_back({13.0 * from, 40, 13.0 * col_, 40});
+        return End("Repeating decimal tail.");
+    }
+
     // `text` right-aligned to end in column `col`.
     void Write(const std::string& text, int col, int row, Color colour = kBlack) {
         const int first = col - static_cast<int>(text.size()) + 1;
@@ -223,6 +242,10 @@ private:
     const Written& w_;
     const long long divisor_;
     Worked out_;
+    int col_ = 0;
+    int row_ = 3;
+    std::size_t used_ = 0;
+    std::string partial_;
 };
 
 std::string Describe(const std::vector<Mark>& marks, std::size_t i) {
@@ -247,25 +270,10 @@ std::string RandomNumber(std::mt19937& random) {
     }
 }
 
-using QuotientPropertyTest = testsupport::WorksheetTest;
-
-}  // namespace
-
-TEST_F(QuotientPropertyTest, TheSheetShowsTheLongDivisionWorkedByHand) {
-    std::mt19937 random(20261206);
-    std::map<std::string, int> seen;  // how many problems of each kind ran
-    for (int n = 0; n < 600; ++n) {
-        const std::string divider = RandomNumber(random);
-        const std::string divided = RandomNumber(random);
-        SCOPED_TRACE(divided + " / " + divider);
-        const Written written = Write(divider, divided);
-        ASSERT_TRUE(SameQuotient(written, divider, divided)) << written.dividend;
-        const Worked expected = ByHand(written).Work();
-
-        sheet().ClearJournal();
-        window->NewDivision(divider, divided);
-        framework::Runtime::Current().DestroyClosed();
-
+class QuotientPropertyTest : public testsupport::WorksheetTest {
+protected:
+    // Every text drawn, in order, and every line the work needs.
+    void ExpectDrawn(const Worked& expected) {
         std::vector<Mark> drawn;
         std::set<Line> lines;
         for (const auto& call : journal()) {
@@ -285,7 +293,10 @@ TEST_F(QuotientPropertyTest, TheSheetShowsTheLongDivisionWorkedByHand) {
             ASSERT_TRUE(lines.contains(l))
                 << "no line from " << l[0] << "," << l[1] << " to " << l[2] << "," << l[3];
         }
+    }
 
+    // The step records, the click targets over them and the end of the run.
+    void ExpectRecords(const Worked& expected) {
         const auto& records = window->LDsteps;
         ASSERT_EQ(records.size(), expected.steps.size() + 1);
         for (std::size_t k = 1; k < records.size(); ++k) {
@@ -299,6 +310,30 @@ TEST_F(QuotientPropertyTest, TheSheetShowsTheLongDivisionWorkedByHand) {
             ASSERT_EQ(records.back()->colRepeat, expected.repeatFrom);
         }
         ASSERT_EQ(window->StringAtDivisionEnd, !expected.end.empty());
+    }
+};
+
+}  // namespace
+
+TEST_F(QuotientPropertyTest, TheSheetShowsTheLongDivisionWorkedByHand) {
+    std::mt19937 random(20261206);
+    std::map<std::string, int> seen;  // how many problems of each kind ran
+    for (int n = 0; n < 600; ++n) {
+        const std::string divider = RandomNumber(random);
+        const std::string divided = RandomNumber(random);
+        SCOPED_TRACE(divided + " / " + divider);
+        const Written written = Write(divider, divided);
+        ASSERT_TRUE(SameQuotient(written, divider, divided)) << written.dividend;
+        const Worked expected = ByHand(written).Work();
+
+        sheet().ClearJournal();
+        window->NewDivision(divider, divided);
+        framework::Runtime::Current().DestroyClosed();
+
+        ExpectDrawn(expected);
+        if (HasFatalFailure()) return;
+        ExpectRecords(expected);
+        if (HasFatalFailure()) return;
 
         ++seen[expected.repeatFrom ? "repeating" : expected.end.empty() ? "exact" : "out of room"];
         if (expected.wrapped) ++seen["wrapped"];
