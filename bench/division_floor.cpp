@@ -1,10 +1,8 @@
 #include "bench/division_floor.h"
 
 #include <QCoreApplication>
-#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QPainter>
-#include <QTextLayout>
 #include <QWindow>
 #include <cmath>
 #include <cstdio>
@@ -37,23 +35,6 @@ bool IsBackground(const DrawCall& call) {
 QColor Translucent(framework::Color color, double opacityPercent) {
     const auto alpha = std::lround(std::clamp(opacityPercent, 0.0, 100.0) * 2.55);
     return QColor(color.red, color.green, color.blue, static_cast<int>(alpha));
-}
-
-// The characters as drawText lays them out, kerning included, with the baseline at y 0. A
-// run made from QRawFont::fromFont with its plain advances leaves out the kerning of pairs
-// such as "Re" and lands glyphs of longer texts a fraction of a pixel off.
-QList<QGlyphRun> GlyphRunsOf(const QString& text, const QFont& font) {
-    QTextLayout layout(text, font);
-    layout.beginLayout();
-    const QTextLine line = layout.createLine();
-    layout.endLayout();
-    QList<QGlyphRun> runs = layout.glyphRuns();
-    for (QGlyphRun& run : runs) {
-        QList<QPointF> positions = run.positions();
-        for (QPointF& at : positions) at.ry() -= line.ascent();
-        run.setPositions(positions);
-    }
-    return runs;
 }
 
 }  // namespace
@@ -131,14 +112,15 @@ void DrawingFloor::AddText(const DrawCall& call) {
     while (index < fonts_.size() && fonts_[index] != font) ++index;
     if (index == fonts_.size()) fonts_.push_back(font);
 
-    const QString text = QString::fromStdString(call.text);
-    const double advance = QFontMetricsF(font).horizontalAdvance(text);
+    // The glyph runs come from the drawing layer's own layout: pixel-checked in set-up, and
+    // never part of the timed drawing.
+    const framework::TextRun& run = layouts_.Get(call.text, call.textSize, call.bold);
     steps_.push_back({.kind = Step::Kind::Text,
                       .colour = Translucent(call.fillColor, call.fill),
-                      .origin = QPointF(call.x1 - advance / 2, call.y1),
-                      .text = text,
+                      .origin = QPointF(call.x1 - run.advance / 2, call.y1),
+                      .text = QString::fromStdString(call.text),
                       .font = index,
-                      .runs = GlyphRunsOf(text, font)});
+                      .runs = run.runs});
 }
 
 void DrawingFloor::Draw(QImage& bitmap, TextRoute route) const {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "framework/graphics.h"
+#include "framework/text_runs.h"
 
 namespace bench {
 
@@ -46,6 +47,7 @@ private:
     void AddText(const framework::DrawCall& call);
 
     std::vector<QFont> fonts_;
+    framework::TextRuns layouts_;
     std::vector<Step> steps_;
 };
 

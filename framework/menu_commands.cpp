@@ -49,15 +49,13 @@ void Runtime::ActivateFrontWindow() {
     if (!window->isActiveWindow()) window->activateWindow();
 }
 
-Ref<MenuBar> Runtime::ActiveMenuBar() const {
-    if (Window* front = FrontWindow(); front && front->MenuBar()) return front->MenuBar();
-    return app_ ? app_->MenuBar() : nullptr;
-}
+void Runtime::UpdateMenus() { UpdateMenusOf(FrontWindow()); }
 
-void Runtime::UpdateMenus() {
-    const Ref<MenuBar> bar = ActiveMenuBar();
+// The bar the front window shows: its own, or the application's.
+void Runtime::UpdateMenusOf(Window* front) {
+    const Ref<MenuBar> bar =
+        front && front->MenuBar() ? front->MenuBar() : (app_ ? app_->MenuBar() : nullptr);
     if (!bar) return;
-    Window* front = FrontWindow();
     auto hasCommand = [&](const MenuItem& item) {
         if (item.IsSeparator()) return false;
         if (dynamic_cast<const QuitMenuItem*>(&item)) return true;
@@ -83,13 +81,14 @@ void Runtime::UpdateMenus() {
 }
 
 void Runtime::MenuCommand(MenuItem& item) {
-    UpdateMenus();
+    Window* front = FrontWindow();
+    UpdateMenusOf(front);
     if (!item.Enabled()) return;
     if (dynamic_cast<QuitMenuItem*>(&item)) {
         Quit();
         return;
     }
-    if (Window* front = FrontWindow()) {
+    if (front) {
         if (const MenuHandler* handler = front->FindMenuHandler(item.Name())) {
             CallHandler(*handler, false);
             return;

@@ -6,8 +6,8 @@
 namespace framework {
 
 Picture::Picture(int width, int height, int depth)
-    : width_(std::max(width, 0)), height_(std::max(height, 0)), depth_(depth) {
-    if (IsBitmap()) {
+    : width_(std::max(width, 0)), height_(std::max(height, 0)) {
+    if (depth != 0) {
         const auto format = depth == 16 ? QImage::Format_RGB16 : QImage::Format_RGB32;
         // A new bitmap is white, its pixels written only where it is drawn on or read: a blank
         // picture paints as white without its memory being filled.
@@ -22,7 +22,6 @@ Picture::Picture(int width, int height, int depth)
 Picture::Picture(const QImage& image)
     : width_(image.width()),
       height_(image.height()),
-      depth_(32),
       image_(std::make_unique<QImage>(image.convertToFormat(QImage::Format_RGB32))),
       graphics_(std::make_unique<framework::Graphics>(*image_)) {}
 

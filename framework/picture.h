@@ -24,7 +24,7 @@ public:
 
     int Width() const { return width_; }
     int Height() const { return height_; }
-    bool IsBitmap() const { return depth_ != 0; }
+    bool IsBitmap() const { return image_ != nullptr; }
 
     // The bitmap's drawing surface; a vector picture has none (NilObjectException).
     framework::Graphics& Graphics();
@@ -49,7 +49,6 @@ public:
 private:
     int width_;
     int height_;
-    int depth_;
     std::unique_ptr<QImage> image_;
     std::unique_ptr<framework::Graphics> graphics_;
     std::unique_ptr<Group2D> objects_;

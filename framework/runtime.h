@@ -116,8 +116,7 @@ public:
     // The enabling pass: items with a command to run are enabled, then the application's,
     // the front window's and its controls' EnableMenuItems hooks run.
     void UpdateMenus();
-    // The menu bar the front window shows.
-    Ref<framework::MenuBar> ActiveMenuBar() const;
+
     // The item of that name in the application's menu bar, nil when it has none;
     // NilObjectException when there is no application object or no menu bar.
     Ref<MenuItem> ApplicationMenuItem(std::string_view name) const;
@@ -147,6 +146,8 @@ private:
     };
 
     void QueueDestroyClosed();
+    // The enabling pass over the menu bar that `front` shows.
+    void UpdateMenusOf(Window* front);
     const WindowClass& ClassNamed(std::string_view name) const;
 
     std::unique_ptr<QApplication> qt_;

@@ -43,8 +43,8 @@ const QFont& TextRuns::FontFor(double pixelSize, bool bold) {
 }
 
 const TextRun& TextRuns::Get(const String& text, double pixelSize, bool bold) {
-    auto key = std::make_tuple(pixelSize, bold, text);
-    if (auto at = runs_.find(key); at != runs_.end()) return at->second;
+    const auto at = runs_.find(std::make_tuple(pixelSize, bold, std::string_view(text)));
+    if (at != runs_.end()) return at->second;
     if (runs_.size() >= kMostRuns) runs_.clear();
 
     const QFont& font = FontFor(pixelSize, bold);
@@ -53,7 +53,7 @@ const TextRun& TextRuns::Get(const String& text, double pixelSize, bool bold) {
     TextRun run{.advance = metrics.horizontalAdvance(glyphs),
                 .ink = metrics.boundingRect(glyphs),
                 .runs = LaidOut(glyphs, font)};
-    return runs_.emplace(std::move(key), std::move(run)).first->second;
+    return runs_.emplace(std::make_tuple(pixelSize, bold, text), std::move(run)).first->second;
 }
 
 }  // namespace framework

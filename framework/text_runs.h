@@ -29,7 +29,8 @@ private:
     const QFont& FontFor(double pixelSize, bool bold);
 
     std::map<std::pair<double, bool>, QFont> fonts_;
-    std::map<std::tuple<double, bool, String>, TextRun> runs_;
+    // Found without copying the text: the worksheet asks for a run for every character it draws.
+    std::map<std::tuple<double, bool, String>, TextRun, std::less<>> runs_;
 };
 
 }  // namespace framework

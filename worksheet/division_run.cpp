@@ -5,7 +5,6 @@
 #include "core/decimal_point.h"
 #include "core/number_text.h"
 #include "core/repeat_key.h"
-#include "framework/runtime.h"
 #include "worksheet/mark_style.h"
 #include "worksheet/rows.h"
 #include "worksheet/window1.h"
@@ -15,9 +14,6 @@ namespace worksheet {
 using namespace framework;
 
 namespace {
-
-// The entry sheet, as start-up makes its class known; it closes as its problem is worked.
-constexpr const char* kEntrySheet = "WindowInput";
 
 constexpr Color kAppendedZero = RGB(0, 0, 255);
 constexpr Color kRewrittenRemainder = RGB(0, 255, 0);
@@ -242,10 +238,6 @@ void Window1::dorepeating(std::int32_t i) {
     LDsteps.back()->colRepeat = start + i;
     PrintText(StringatdivisionendSTR);
     RefreshCanvas();
-}
-
-void Window1::CloseEntryDialog() {
-    if (Window* sheet = Runtime::Current().FindOpenWindow(kEntrySheet)) sheet->Close();
 }
 
 }  // namespace worksheet

@@ -73,8 +73,8 @@ public:
     void Canvas1_Paint(framework::Canvas& sender, framework::Graphics& g);
     void Event_Open() override;
 
-    // ---- worksheet_commands.cpp: the window's commands and their enabling, the entry sheet on
-    // the first activation, and closing.
+    // ---- worksheet_commands.cpp: the window's commands and their enabling, the entry sheet
+    // shown on the first activation and closed when its problem is worked, and closing.
     void Event_Activate() override;
     void Event_EnableMenuItems() override;
     void RectSelect_EnableMenuItems(framework::Canvas& sender);
@@ -129,6 +129,8 @@ private:
     void EndOutOfRoom();
     std::optional<std::int32_t> EarlierEqualKey() const;
     Limits SheetLimits() const;
+
+    // worksheet_commands.cpp
     void CloseEntryDialog();
 
     // grid.cpp: where a character of cell (col, row) stands, and drawing there.

@@ -24,6 +24,11 @@ void EnableItem(std::string_view name) { Runtime::Current().ApplicationMenuItem(
 
 }  // namespace
 
+// The entry sheet closes as soon as its problem is being worked.
+void Window1::CloseEntryDialog() {
+    if (Window* sheet = Runtime::Current().FindOpenWindow(kEntrySheet)) sheet->Close();
+}
+
 void Window1::AddMenuHandlers() {
     AddMenuHandler("FileNewDivision", [this] { return _FileNewDivision_Action(); });
     AddMenuHandler("EditDeselectAll", [this] { return _EditDeselectAll_Action(); });
