@@ -114,7 +114,7 @@ void DrawingFloor::AddText(const DrawCall& call) {
 
     // The glyph runs come from the drawing layer's own layout: pixel-checked in set-up, and
     // never part of the timed drawing.
-    const framework::TextRun& run = layouts_.Get(call.text, call.textSize, call.bold);
+    const framework::TextRun run = layouts_.Get(call.text, call.textSize, call.bold);
     steps_.push_back({.kind = Step::Kind::Text,
                       .colour = Translucent(call.fillColor, call.fill),
                       .origin = QPointF(call.x1 - run.advance / 2, call.y1),

@@ -201,7 +201,7 @@ void Graphics::PaintShape(const Object2D& object, double x, double y) {
 
 void Graphics::PaintText(const StringShape& text, double x, double y) {
     if (text.Text.empty()) return;
-    const TextRun& run = state_->text.Get(text.Text, text.TextSize, text.Bold);
+    const TextRun run = state_->text.Get(text.Text, text.TextSize, text.Bold);
     const QPointF origin(x - run.advance / 2.0, y);
     const QRect ink = run.ink.translated(origin).toAlignedRect().adjusted(-kInkMargin, -kInkMargin,
                                                                           kInkMargin, kInkMargin);

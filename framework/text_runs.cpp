@@ -8,7 +8,7 @@
 namespace framework {
 namespace {
 
-// Texts are few and short; a program that draws ever new ones starts the cache afresh.
+// Texts are few and short; a program that draws ever new ones starts a face's cache afresh.
 constexpr std::size_t kMostRuns = 4096;
 
 // The glyphs as the painter's text call lays them out, kerning included, with the origin moved
@@ -30,30 +30,30 @@ QList<QGlyphRun> LaidOut(const QString& text, const QFont& font) {
 
 }  // namespace
 
-const QFont& TextRuns::FontFor(double pixelSize, bool bold) {
+TextRuns::Face& TextRuns::FaceFor(double pixelSize, bool bold) {
     const auto key = std::make_pair(pixelSize, bold);
-    auto at = fonts_.find(key);
-    if (at == fonts_.end()) {
+    auto at = faces_.find(key);
+    if (at == faces_.end()) {
         QFont font = QGuiApplication::font();
         font.setPixelSize(std::max(1, static_cast<int>(std::lround(pixelSize))));
         font.setBold(bold);
-        at = fonts_.emplace(key, font).first;
+        at = faces_.emplace(key, Face{.font = font}).first;
     }
     return at->second;
 }
 
-const TextRun& TextRuns::Get(const String& text, double pixelSize, bool bold) {
-    const auto at = runs_.find(std::make_tuple(pixelSize, bold, std::string_view(text)));
-    if (at != runs_.end()) return at->second;
-    if (runs_.size() >= kMostRuns) runs_.clear();
+TextRun TextRuns::Get(std::string_view text, double pixelSize, bool bold) {
+    Face& face = FaceFor(pixelSize, bold);
+    if (const auto at = face.runs.find(text); at != face.runs.end()) return at->second;
+    if (face.runs.size() >= kMostRuns) face.runs.clear();
 
-    const QFont& font = FontFor(pixelSize, bold);
-    const QFontMetricsF metrics(font);
+    const QFontMetricsF metrics(face.font);
     const QString glyphs = QString::fromUtf8(text.data(), qsizetype(text.size()));
     TextRun run{.advance = metrics.horizontalAdvance(glyphs),
                 .ink = metrics.boundingRect(glyphs),
-                .runs = LaidOut(glyphs, font)};
-    return runs_.emplace(std::make_tuple(pixelSize, bold, text), std::move(run)).first->second;
+                .runs = LaidOut(glyphs, face.font)};
+    face.runs.emplace(String(text), run);
+    return run;
 }
 
 }  // namespace framework

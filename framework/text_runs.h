@@ -8,7 +8,6 @@
 #include <QList>
 #include <QRectF>
 #include <map>
-#include <tuple>
 
 #include "framework/text.h"
 
@@ -22,15 +21,20 @@ struct TextRun {
 
 class TextRuns {
 public:
-    // The text in the application's font at `pixelSize`, bold or not.
-    const TextRun& Get(const String& text, double pixelSize, bool bold);
+    // The text in the application's font at `pixelSize`, bold or not. A copy: the cache may
+    // start afresh at the next call, and the runs it shares are counted references.
+    TextRun Get(std::string_view text, double pixelSize, bool bold);
 
 private:
-    const QFont& FontFor(double pixelSize, bool bold);
+    // One size and weight of the application's font, with the texts laid out in it; found
+    // without copying the text, as the worksheet asks for a run for every character it draws.
+    struct Face {
+        QFont font;
+        std::map<String, TextRun, std::less<>> runs;
+    };
+    Face& FaceFor(double pixelSize, bool bold);
 
-    std::map<std::pair<double, bool>, QFont> fonts_;
-    // Found without copying the text: the worksheet asks for a run for every character it draws.
-    std::map<std::tuple<double, bool, String>, TextRun, std::less<>> runs_;
+    std::map<std::pair<double, bool>, Face> faces_;
 };
 
 }  // namespace framework
