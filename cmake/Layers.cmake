@@ -23,5 +23,5 @@ function(quillstep_warnings target)
   # Designated initializers leave the rest at their defaults on purpose; GCC 12 reports bogus
   # overlaps when std::string is assigned at -O2 (its bug 105329).
   target_compile_options(${target} PRIVATE -Wall -Wextra -Wno-missing-field-initializers
-    -Wno-restrict $<$<BOOL:${QUILLSTEP_WARNINGS_AS_ERRORS}>:-Werror>)
+    $<$<CXX_COMPILER_ID:GNU>:-Wno-restrict> $<$<BOOL:${QUILLSTEP_WARNINGS_AS_ERRORS}>:-Werror>)
 endfunction()

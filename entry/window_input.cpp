@@ -12,7 +12,7 @@ using namespace framework;
 namespace {
 
 // The sheet, 344 by 111, shown only within the worksheet.
-constexpr WindowDesign kDesign{.title = "0",
+const WindowDesign kDesign{.title = "0",
                                .width = 344,
                                .height = 111,
                                .frame = WindowFrame::Sheet,

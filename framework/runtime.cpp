@@ -90,7 +90,8 @@ Application& Runtime::App() const {
 
 Window* Runtime::FindOpenWindow(std::type_index type) const {
     for (const auto& window : open_) {
-        if (std::type_index(typeid(*window)) == type) return window.get();
+        const Window& open = *window;
+        if (std::type_index(typeid(open)) == type) return window.get();
     }
     return nullptr;
 }

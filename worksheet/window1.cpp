@@ -8,7 +8,7 @@ using namespace framework;
 
 namespace {
 
-constexpr WindowDesign kDesign{
+const WindowDesign kDesign{
     .title = "Long Division",
     .width = 1000,
     .height = 750,
