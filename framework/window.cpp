@@ -61,12 +61,15 @@ void Window::ApplyDesign(const WindowDesign& design) {
         widget->setWindowFlags(flags);
     }
     widget->setWindowTitle(QString::fromStdString(design.title));
-    // The design's size is the content's; a menu bar, once installed, adds its own height.
+    // The design's size is the content's; a menu bar, once installed, adds its own height. A
+    // window that is not resizeable is fixed as a whole, menu bar included, so that a window
+    // manager offers it no maximise button and refuses to resize it.
     if (design.resizeable) {
         widget->setMinimumSize(design.minWidth, design.minHeight);
         widget->setMaximumSize(design.maxWidth, design.maxHeight);
     } else {
         ContentWidget()->setFixedSize(design.width, design.height);
+        widget->layout()->setSizeConstraint(QLayout::SetFixedSize);
     }
     widget->resize(design.width, design.height);
 }
