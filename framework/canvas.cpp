@@ -15,16 +15,12 @@ public:
     explicit CanvasWidget(Canvas* owner) : owner_(owner) {}
 
 protected:
-    // A canvas that paints erases its own background, and only where its drawing leaves the
-    // background showing; from then on nothing needs painting beneath it. One that does not
-    // paint lets what lies beneath show.
     void paintEvent(QPaintEvent* event) override {
-        setAttribute(Qt::WA_OpaquePaintEvent, owner_ && owner_->Paint);
-        if (!owner_ || !owner_->Paint) return;
+        if (!owner_ || !owner_->Paint()) return;
         QPainter painter(this);
         Graphics graphics(painter, width(), height());
         graphics.EraseLater(event->region(), palette().color(backgroundRole()));
-        CallHandler([&] { owner_->Paint(*owner_, graphics); });
+        CallHandler([&] { owner_->Paint()(*owner_, graphics); });
     }
     void mousePressEvent(QMouseEvent* event) override {
         if (!owner_ || !owner_->MouseDown) return;
@@ -39,5 +35,12 @@ private:
 }  // namespace
 
 Canvas::Canvas(ControlDesign design) : Control(new CanvasWidget(this), std::move(design)) {}
+
+// A canvas that paints erases its own background, so nothing needs painting beneath it, from its
+// first paint on.
+void Canvas::SetPaint(PaintHandler handler) {
+    paint_ = std::move(handler);
+    NativeWidget()->setAttribute(Qt::WA_OpaquePaintEvent, bool(paint_));
+}
 
 }  // namespace framework

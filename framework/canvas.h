@@ -12,14 +12,23 @@ class Canvas : public Control {
 public:
     explicit Canvas(ControlDesign design);
 
-    // Events; a canvas without a Paint handler paints nothing, so what lies beneath shows.
-    std::function<void(Canvas&, Graphics&)> Paint;
+    using PaintHandler = std::function<void(Canvas&, Graphics&)>;
+
+    // The Paint event. A canvas that paints covers its area itself, erasing only what its
+    // drawing leaves showing; one without a handler paints nothing, so what lies beneath shows.
+    void SetPaint(PaintHandler handler);
+    const PaintHandler& Paint() const { return paint_; }
+
+    // Events.
     std::function<bool(Canvas&, int x, int y)> MouseDown;
     std::function<void(Canvas&)> EnableMenuItems;
 
     void Event_EnableMenuItems() override {
         if (EnableMenuItems) EnableMenuItems(*this);
     }
+
+private:
+    PaintHandler paint_;
 };
 
 }  // namespace framework

@@ -3,7 +3,9 @@
 #include <xcb/xcb.h>
 
 #include <QByteArray>
+#include <QPointer>
 #include <QWidget>
+#include <algorithm>
 
 #include "framework/runtime.h"
 #include "framework/window.h"
@@ -17,16 +19,18 @@ bool DestroyedWindowWatch::nativeEventFilter(const QByteArray& eventType, void* 
     const xcb_window_t destroyed =
         reinterpret_cast<const xcb_destroy_notify_event_t*>(event)->window;
     for (const auto& window : runtime_.OpenWindows()) {
-        const QWidget* widget = window->NativeWidget();
-        if (widget->isWindow() && widget->internalWinId() == destroyed) {
-            // Handled once the toolkit has finished with the display's events.
-            Window* gone = window.get();
-            runtime_.Later([this, gone] {
-                for (const auto& open : runtime_.OpenWindows()) {
-                    if (open.get() == gone) gone->RequestClose();
-                }
+        QWidget* widget = window->NativeWidget();
+        if (!widget->isWindow() || widget->internalWinId() != destroyed) continue;
+        // Handled once the toolkit has finished with the display's events, by which time the
+        // window may have closed: it is found again by its widget, which is null once deleted.
+        runtime_.Later([this, gone = QPointer<QWidget>(widget)] {
+            if (!gone) return;
+            const auto& open = runtime_.OpenWindows();
+            const auto at = std::find_if(open.begin(), open.end(), [&](const auto& window) {
+                return window->NativeWidget() == gone;
             });
-        }
+            if (at != open.end()) (*at)->RequestClose();
+        });
     }
     return false;
 }

@@ -12,7 +12,8 @@ SheetAttachment::SheetAttachment(Window& parent, Window& sheet)
     : sheet_(sheet),
       host_(parent.NativeWidget()),
       content_(parent.ContentWidget()),
-      widget_(sheet.NativeWidget()) {
+      widget_(sheet.NativeWidget()),
+      contentEnabled_(content_->isEnabledTo(host_)) {
     if (widget_->parentWidget() != host_) widget_->setParent(host_);
     // Disabled widgets take no clicks or keys, and a click on them reaches the window widget.
     content_->setEnabled(false);
@@ -27,7 +28,7 @@ SheetAttachment::SheetAttachment(Window& parent, Window& sheet)
 SheetAttachment::~SheetAttachment() {
     if (content_) {
         content_->removeEventFilter(this);
-        content_->setEnabled(true);
+        content_->setEnabled(contentEnabled_);
     }
     if (!host_) return;
     host_->removeEventFilter(this);

@@ -3,7 +3,7 @@
 // below the menu bar, centred, and moves and resizes with the parent. While it is up the
 // parent's content takes no clicks or keys and a click anywhere in the parent leaves the
 // keyboard in the sheet; the parent's menu bar stays live. When the sheet goes, the parent gets
-// its content and the keyboard back. Private to the framework.
+// the keyboard back and its content as it was. Private to the framework.
 
 #include <QObject>
 #include <QPointer>
@@ -35,6 +35,7 @@ private:
     QPointer<QWidget> host_;     // the parent's window widget, which the sheet is a child of
     QPointer<QWidget> content_;  // the parent's content, below its menu bar
     QPointer<QWidget> widget_;   // the sheet's own widget
+    bool contentEnabled_;        // the content's own state before the sheet came
 };
 
 }  // namespace framework

@@ -32,7 +32,7 @@ void Window1::CreateControls() { _CreateControls0(); }
 void Window1::_CreateControls0() {
     auto& canvas = Add(std::make_unique<Canvas>(
         ControlDesign{.name = "Canvas1", .width = kCanvasWidth, .height = kCanvasHeight}));
-    canvas.Paint = [this](Canvas& sender, Graphics& g) { Canvas1_Paint(sender, g); };
+    canvas.SetPaint([this](Canvas& sender, Graphics& g) { Canvas1_Paint(sender, g); });
     Add(std::make_unique<worksheet::RectSelect>(*this, 0));
 }
 

@@ -1,11 +1,13 @@
 // The worksheet's own menu commands, the hooks that enable them, and the entry sheet shown by
 // itself the first time the worksheet comes to the front. The entry sheet and the menu items
-// belong to the layers above; the worksheet reaches them by the names start-up gives them.
+// belong to the layers above; the worksheet reaches them by the names start-up gives them
+// (names_above.h).
 
 #include "framework/clipboard.h"
 #include "framework/menu.h"
 #include "framework/runtime.h"
 #include "worksheet/application_flags.h"
+#include "worksheet/names_above.h"
 #include "worksheet/rect_select.h"
 
 namespace worksheet {
@@ -14,10 +16,8 @@ using namespace framework;
 
 namespace {
 
-constexpr const char* kEntrySheet = "WindowInput";
-
 void ShowEntrySheetWithin(Window1& window) {
-    Runtime::Current().ImplicitWindow(kEntrySheet).ShowWithin(window, -1);
+    Runtime::Current().ImplicitWindow(kEntrySheetClass).ShowWithin(window, -1);
 }
 
 void EnableItem(std::string_view name) { Runtime::Current().ApplicationMenuItem(name)->Enable(); }
@@ -26,7 +26,7 @@ void EnableItem(std::string_view name) { Runtime::Current().ApplicationMenuItem(
 
 // The entry sheet closes as soon as its problem is being worked.
 void Window1::CloseEntryDialog() {
-    if (Window* sheet = Runtime::Current().FindOpenWindow(kEntrySheet)) sheet->Close();
+    if (Window* sheet = Runtime::Current().FindOpenWindow(kEntrySheetClass)) sheet->Close();
 }
 
 void Window1::AddMenuHandlers() {
@@ -44,13 +44,13 @@ void Window1::Event_Activate() {
 }
 
 void Window1::Event_EnableMenuItems() {
-    EnableItem("FileNewDivision");
-    EnableItem("EditCopy");
+    EnableItem(kFileNewDivision);
+    EnableItem(kEditCopy);
 }
 
 void Window1::RectSelect_EnableMenuItems(Canvas& sender) {
     if (!dynamic_cast<worksheet::RectSelect*>(&sender)) throw NilObjectException();
-    EnableItem("EditDeselectAll");
+    EnableItem(kEditDeselectAll);
 }
 
 // The worksheet has no close box, but window managers draw one: closing it ends the program as
