@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <vector>
 
 #include "framework/runtime.h"
@@ -39,25 +38,6 @@ protected:
 
     framework::Graphics& sheet() { return window->thepic->Graphics(); }
     const std::vector<DrawCall>& journal() { return sheet().Journal(); }
-
-    // The characters of `row`, left to right, one per column; points on borders as ".".
-    std::string rowText(int row) {
-        std::vector<std::pair<double, std::string>> found;
-        for (const auto& call : journal()) {
-            if (call.shape == DrawCall::Shape::Text && call.y1 == 20 * row + 38 && call.text != "X")
-                found.emplace_back(call.x1, call.text);
-        }
-        std::stable_sort(found.begin(), found.end(),
-                         [](const auto& a, const auto& b) { return a.first < b.first; });
-        std::string text;
-        double lastX = -1;
-        for (const auto& [x, t] : found) {
-            if (x == lastX) text.pop_back();  // drawn again over the same cell
-            text += t;
-            lastX = x;
-        }
-        return text;
-    }
 
     worksheet::Window1* window = nullptr;
 };

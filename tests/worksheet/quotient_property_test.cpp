@@ -9,7 +9,6 @@
 #include <map>
 #include <random>
 #include <set>
-#include <sstream>
 
 #include "support/worksheet_fixture.h"
 
@@ -64,23 +63,16 @@ Written Write(const std::string& divisor, const std::string& dividend) {
     return written;
 }
 
-// A number text in millionths: a text of 7 characters has at most 6 decimals.
-__int128 Millionths(const std::string& text) {
+// The written problem divides to the same quotient as the typed one: compared as fractions in
+// millionths, as a text of 7 characters has at most 6 decimals.
+__int128 Millionths(std::string text) {
+    const auto point = text.find('.');
+    const std::size_t decimals = point == std::string::npos ? 0 : text.size() - point - 1;
+    if (point != std::string::npos) text.erase(point, 1);
     __int128 value = 0;
-    int decimals = -1;  // until the point
-    for (char c : text) {
-        if (c == '.') {
-            decimals = 0;
-        } else {
-            value = value * 10 + (c - '0');
-            decimals += decimals >= 0 ? 1 : 0;
-        }
-    }
-    for (int i = std::max(decimals, 0); i < 6; ++i) value *= 10;
+    for (char c : text + std::string(6 - decimals, '0')) value = value * 10 + (c - '0');
     return value;
 }
-
-// The written problem divides to the same quotient as the typed one.
 bool SameQuotient(const Written& w, const std::string& divisor, const std::string& dividend) {
     std::string written = w.dividend;
     if (w.point >= 0) written.insert(w.point, ".");
@@ -251,11 +243,8 @@ private:
 std::string Describe(const std::vector<Mark>& marks, std::size_t i) {
     if (i >= marks.size()) return "nothing";
     const Mark& m = marks[i];
-    std::ostringstream text;
-    text << '"' << m.text << "\" at x " << m.x << ", y " << m.y << " (column " << (m.x - 6) / 13
-         << ", row " << (m.y - 38) / 20 << ")";
-    if (m.colour != kBlack) text << " not black";
-    return text.str();
+    return '"' + m.text + "\" at x " + std::to_string(static_cast<int>(m.x)) + ", y " +
+           std::to_string(static_cast<int>(m.y)) + (m.colour != kBlack ? ", not black" : "");
 }
 
 std::string RandomNumber(std::mt19937& random) {

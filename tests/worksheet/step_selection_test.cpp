@@ -65,7 +65,15 @@ TEST_F(StepSelectionTest, ExactDivisionShowsEachStepAndItsEquation) {
     EXPECT_EQ(band(), "12 * 3 + 0 = 36");  // no end message: the band is left alone
 }
 
-TEST_F(StepSelectionTest, LastStepOfARepeatShowsTheRepeatMessage) {
+TEST_F(StepSelectionTest, PartialDividendsWithZerosAndTheRepeatsLastStep) {
+    Run("5", "105");
+    click(2);
+    EXPECT_EQ(geometry(window->r_divided), (Geometry{71.5, 110, 13}));  // only the 5 of 05
+    EXPECT_EQ(band(), "5 * 1 + 0 = 5");
+    Run("7", "703");
+    click(3);
+    EXPECT_EQ(band(), "7 * 0 + 3 = 3");
+
     Run("3", "1");
     click(1);
     EXPECT_EQ(band(), "3 * 3 + 1 = 10");
@@ -75,16 +83,6 @@ TEST_F(StepSelectionTest, LastStepOfARepeatShowsTheRepeatMessage) {
     window->_EditDeselectAll_Action();
     EXPECT_EQ(shown(), 0);
     EXPECT_EQ(band(), "Repeating decimal tail.");
-}
-
-TEST_F(StepSelectionTest, PartialDividendsWithLeadingZerosAndZeroQuotients) {
-    Run("5", "105");
-    click(2);
-    EXPECT_EQ(geometry(window->r_divided), (Geometry{71.5, 110, 13}));  // only the 5 of 05
-    EXPECT_EQ(band(), "5 * 1 + 0 = 5");
-    Run("7", "703");
-    click(3);
-    EXPECT_EQ(band(), "7 * 0 + 3 = 3");
 }
 
 TEST_F(StepSelectionTest, ARealPressOnATargetShowsItsStepAndLeavesItsDigitReadable) {
