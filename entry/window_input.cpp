@@ -13,13 +13,13 @@ namespace {
 
 // The sheet, 344 by 111, shown only within the worksheet.
 const WindowDesign kDesign{.title = "0",
-                               .width = 344,
-                               .height = 111,
-                               .frame = WindowFrame::Sheet,
-                               .closeButton = false,
-                               .resizeable = false,
-                               .maximizeButton = false,
-                               .minimizeButton = false};
+                           .width = 344,
+                           .height = 111,
+                           .frame = WindowFrame::Sheet,
+                           .closeButton = false,
+                           .resizeable = false,
+                           .maximizeButton = false,
+                           .minimizeButton = false};
 
 // The controls in the order they are made; keyboard focus moves by their tab index.
 const ControlDesign kClose{

@@ -44,7 +44,7 @@ TEST_F(DivisionRunTest, RefusedTextsLeaveACleanSheetAndTheLargestAreWorked) {
         Run(divider, divided);
         EXPECT_EQ(steps(), 0);
         EXPECT_EQ(window->Find<Canvas>("RectSelect", 1), nullptr);  // no old click targets
-        EXPECT_EQ(window->StepPic->Objects().Count(), 0);          // no old highlights
+        EXPECT_EQ(window->StepPic->Objects().Count(), 0);           // no old highlights
         EXPECT_FALSE(window->StringAtDivisionEnd);
     }
     Run("9999999", "9999999");  // the largest numbers the dialog admits
