@@ -26,8 +26,8 @@ bool DestroyedWindowWatch::nativeEventFilter(const QByteArray& eventType, void* 
         runtime_.Later([this, gone = QPointer<QWidget>(widget)] {
             if (!gone) return;
             const auto& open = runtime_.OpenWindows();
-            const auto at = std::find_if(open.begin(), open.end(), [&](const auto& window) {
-                return window->NativeWidget() == gone;
+            const auto at = std::find_if(open.begin(), open.end(), [&](const auto& candidate) {
+                return candidate->NativeWidget() == gone;
             });
             if (at != open.end()) (*at)->RequestClose();
         });

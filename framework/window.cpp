@@ -63,7 +63,7 @@ void Window::ApplyDesign(const WindowDesign& design) {
     widget->setWindowTitle(QString::fromStdString(design.title));
     // The design's size is the content's; a menu bar, once installed, adds its own height. A
     // window that is not resizeable is fixed as a whole, menu bar included, so that a window
-    // manager offers it no maximise button and refuses to resize it.
+    // manager neither resizes nor maximises it.
     if (design.resizeable) {
         widget->setMinimumSize(design.minWidth, design.minHeight);
         widget->setMaximumSize(design.maxWidth, design.maxHeight);
