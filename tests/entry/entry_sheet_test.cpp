@@ -26,6 +26,15 @@ protected:
     TextField& dividend() { return sheet()->EditField2(); }
     bool warning() { return sheet()->StaticText1().Visible(); }
 
+    // Keys typed into one field, whichever has the keyboard.
+    static QWidget* widget(Control& control) { return control.NativeWidget(); }
+    static void type(TextField& field, const char* text) {
+        QTest::keyClicks(field.NativeWidget(), QString::fromUtf8(text));
+    }
+    static void press(TextField& field, Qt::Key key) { QTest::keyClick(field.NativeWidget(), key); }
+
+    // Keys and clicks sent to the window, which the toolkit hands to whatever has the keyboard
+    // or lies under the pointer.
     void key(Qt::Key k, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         QTest::keyClick(screen(), k, modifiers);
     }
@@ -261,6 +270,6 @@ TEST_F(EntrySheetTest, ThereIsAlwaysAFrontWindowWhileOneIsShown) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&elsewhere));
     EXPECT_EQ(runtime().FrontWindow(), &worksheet());
     EXPECT_TRUE(enabled("FileNewDivision"));
-    runtime().MenuCommand(*shell::MenuBar1()->Lookup("FileNewDivision"));
+    command("FileNewDivision");
     EXPECT_NE(sheet(), nullptr);
 }

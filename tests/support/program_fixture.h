@@ -38,15 +38,6 @@ protected:
         return *runtime().FindOpenWindow<worksheet::Window1>();
     }
     static entry::WindowInput* sheet() { return runtime().FindOpenWindow<entry::WindowInput>(); }
-    static QWidget* widget(framework::Control& control) { return control.NativeWidget(); }
-
-    // Types into a field as a person would: key presses through the toolkit.
-    static void type(framework::TextField& field, const char* text) {
-        QTest::keyClicks(field.NativeWidget(), QString::fromUtf8(text));
-    }
-    static void press(framework::TextField& field, Qt::Key key) {
-        QTest::keyClick(field.NativeWidget(), key);
-    }
     static void settle() {
         QCoreApplication::processEvents();
         runtime().DestroyClosed();
