@@ -26,10 +26,12 @@ Window::~Window() {
 }
 
 QWidget* Window::NativeWidget() const {
-    QWidget* widget = native_->handle.get();
+    QWidget* widget = NativeWidgetIfAlive();
     if (!widget) throw NilObjectException();
     return widget;
 }
+
+QWidget* Window::NativeWidgetIfAlive() const noexcept { return native_->handle.get(); }
 
 QWidget* Window::ContentWidget() const {
     NativeWidget();
@@ -135,7 +137,7 @@ void Window::Close() {
         sheetParent_->sheet_.reset();
         sheetParent_ = nullptr;
     }
-    QWidget* widget = native_->handle.get();
+    QWidget* widget = NativeWidgetIfAlive();
     const bool wasActive = widget && widget->isActiveWindow() && widget->isWindow();
     if (widget) widget->hide();
     Runtime::Current().Forget(*this);

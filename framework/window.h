@@ -118,6 +118,8 @@ public:
 
     // The toolkit's widget of the window, for tests that deliver real input events.
     QWidget* NativeWidget() const;
+    // The same, or null once the widget has gone, where an exception must not be thrown.
+    QWidget* NativeWidgetIfAlive() const noexcept;
     // The area the controls stand in, below the menu bar.
     QWidget* ContentWidget() const;
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
+#include <xcb/xcb.h>
 
+#include <QAbstractEventDispatcher>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QImage>
@@ -10,6 +12,7 @@
 
 #include "framework/clipboard.h"
 #include "framework/guard.h"
+#include "shell/window_help.h"
 #include "support/program_fixture.h"
 #include "worksheet/names_above.h"
 
@@ -124,4 +127,18 @@ TEST_F(ProgramRoadTest, AnExceptionIsReportedInOneBoxAtATimeAndTheProgramGoesOn)
     worksheet().NewDivision("3", "1");
     EXPECT_TRUE(worksheet().StringAtDivisionEnd);
     EXPECT_NE(canvas.Snapshot()->Pixel(71, 50), kWhite);  // the X drawn and painted
+}
+
+// A window that another program destroys on the display closes as if asked to, even while the
+// widget of some other window is already gone (here the sheet's, as when its parent's goes).
+TEST_F(ProgramRoadTest, AWindowDestroyedOnTheDisplayClosesWhateverElseIsGone) {
+    shell::App()._HelpProgram_Action();
+    delete sheet()->NativeWidget();
+    xcb_destroy_notify_event_t destroyed{.response_type = XCB_DESTROY_NOTIFY};
+    destroyed.window = runtime().FindOpenWindow<shell::Windowhelp>()->NativeWidget()->winId();
+    qintptr result;
+    QAbstractEventDispatcher::instance()->filterNativeEvent("xcb_generic_event_t", &destroyed,
+                                                            &result);
+    settle();
+    EXPECT_EQ(runtime().FindOpenWindow<shell::Windowhelp>(), nullptr);
 }
