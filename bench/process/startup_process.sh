@@ -16,12 +16,13 @@ export XDG_RUNTIME_DIR=$work
 # The screen is big enough that both windows lie wholly on it, where the server can hand out
 # their pixels.
 source "$(dirname "$0")/../../tools/private_xvfb.sh"
-start_private_xvfb "$work"
 cleanup() {
-    kill "$xvfb" 2>/dev/null || true
+    stop_private_xvfb
     rm -rf "$work"
 }
 trap cleanup EXIT
+trap 'exit 1' INT TERM HUP
+start_private_xvfb "$work"
 
 "$build/bench/process/quillstep_startup_driver" "$@" \
     "${STARTUP_PROGRAM:-$build/Quillstep/bin/quillstep}" \
