@@ -78,18 +78,22 @@ TEST_F(ProgramRoadTest, StartsWithTheSheetOnceThenMenusAndShortcutsAsAPersonMeet
 
     // The editing shortcuts that nothing serves on the worksheet do nothing there.
     QGuiApplication::clipboard()->setText("untouched");
+    const QImage unselected = worksheet().thepic->Image().convertToFormat(QImage::Format_RGB32);
     worksheet().RectSelect_MouseDown(worksheet().RectSelect(1), 0, 0);
     for (Qt::Key key : {Qt::Key_Z, Qt::Key_X, Qt::Key_V, Qt::Key_A}) press(key);
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "untouched");
     EXPECT_EQ(worksheet().StepPic->Objects().Count(), 4);
 
-    // Copy takes the sheet as it is, message band ("12 * 1 + 3 = 15") included, without the
-    // highlights.
+    // Copy takes the sheet as it is, message band ("12 * 1 + 3 = 15") included, and below the
+    // band as it was before the step was chosen: without the highlights.
     press(Qt::Key_C);
     const auto copy = Clipboard::CurrentPicture();
     ASSERT_TRUE(copy);
-    EXPECT_EQ(copy->Image().convertToFormat(QImage::Format_RGB32),
-              worksheet().thepic->Image().convertToFormat(QImage::Format_RGB32));
+    const QImage copied = copy->Image().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(copied, worksheet().thepic->Image().convertToFormat(QImage::Format_RGB32));
+    const QRect belowBand(0, worksheet().Offset, copied.width(),
+                          copied.height() - worksheet().Offset);
+    EXPECT_EQ(copied.copy(belowBand), unselected.copy(belowBand));
     press(Qt::Key_D);
     EXPECT_EQ(worksheet().StepPic->Objects().Count(), 0);
 

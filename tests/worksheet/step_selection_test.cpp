@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QImage>
 #include <QTest>
 #include <QWidget>
 
@@ -87,6 +88,7 @@ TEST_F(StepSelectionTest, PartialDividendsWithZerosAndTheRepeatsLastStep) {
 
 TEST_F(StepSelectionTest, ARealPressOnATargetShowsItsStepAndLeavesItsDigitReadable) {
     Run("97", "1");
+    const QImage unselected = window->Canvas1().Snapshot()->Image();
     QWidget* target = window->RectSelect(3).NativeWidget();
     QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, QPoint(6, 10));
     EXPECT_EQ(shown(), 4);
@@ -100,7 +102,24 @@ TEST_F(StepSelectionTest, ARealPressOnATargetShowsItsStepAndLeavesItsDigitReadab
         for (int x = 92; x < 103; ++x) dark += shot->Pixel(x, y).red < 80 ? 1 : 0;
     }
     EXPECT_GT(dark, 5);
-    const Color highlight = shot->Pixel(92, 41);
-    EXPECT_LT(highlight.red, 200);  // cyan over the stripe
-    EXPECT_GT(highlight.blue, 200);
+
+    // Each highlight tints the stripe beneath in its own colour: the channels that stand out
+    // inside its top-left corner, above the digits.
+    auto tint = [&](const Ref<RectShape>& band) {
+        const Color c = shot->Pixel(Trunc(band->X - band->Width / 2) + 2, Trunc(band->Y) - 8);
+        const int low = std::min({c.red, c.green, c.blue}) + 40;
+        return std::string(c.red > low ? "r" : "") + (c.green > low ? "g" : "") +
+               (c.blue > low ? "b" : "");
+    };
+    EXPECT_EQ(tint(window->r_chose), "gb");  // cyan
+    EXPECT_EQ(tint(window->r_divided), "b");
+    EXPECT_EQ(tint(window->r_subtract), "r");
+    EXPECT_EQ(tint(window->r_answer), "g");
+
+    // The highlights lie over the sheet and never in it: once they are taken away, the screen
+    // below the message band is as it was before the click.
+    window->_EditDeselectAll_Action();
+    const QRect belowBand(0, window->Offset, unselected.width(),
+                          unselected.height() - window->Offset);
+    EXPECT_EQ(window->Canvas1().Snapshot()->Image().copy(belowBand), unselected.copy(belowBand));
 }
