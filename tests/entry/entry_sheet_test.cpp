@@ -173,6 +173,7 @@ TEST_F(EntrySheetTest, OkHandsTheTextsAsTypedAndCloseHandsNothing) {
 TEST_F(EntrySheetTest, IsPartOfItsWindowAndLeavesTheContentAsItWas) {
     EXPECT_FALSE(sheet()->NativeWidget()->isWindow());  // no window of its own, none in lists
     QWidget* content = worksheet().ContentWidget();
+    EXPECT_EQ(sheet()->NativeWidget()->y(), content->y());  // hanging from the menu bar
 
     // The zero warning's tip breaks its line where the text has a carriage return.
     EXPECT_EQ(sheet()->StaticText1().NativeWidget()->toolTip(),
