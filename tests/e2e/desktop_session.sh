@@ -89,6 +89,7 @@ sheet_shown() {
 sheet_centred() {
     sheet_shown "$1" && [ "$sheetX" -eq $(((W - 344) / 2)) ] && [ "$sheetY" -eq "$menuBar" ]
 }
+misplaced() { fail "the sheet stands at ${sheetX:-nowhere},${sheetY:-} in a window $W wide"; }
 # Chooses with the mouse the first item of the menu whose title is $1 pixels into the menu bar.
 # A menu that is up is one more window of the program's.
 windows() { xdotool search --onlyvisible --class quillstep | wc -l; }
@@ -135,7 +136,7 @@ await worksheet_up || fail "no worksheet window"
 echo "-- the entry sheet comes up inside the worksheet and takes the keys"
 await sheet_shown sheet || fail "no entry sheet in the worksheet window"
 menuBar=$sheetY # where the sheet hangs from in the first picture, and ever after
-sheet_centred sheet || fail "the sheet stands at $sheetX,$sheetY in a window $W wide"
+sheet_centred sheet || misplaced
 xdotool type --delay 40 7
 xdotool key Tab
 xdotool type --delay 40 22
@@ -153,7 +154,7 @@ xdotool windowmove "$window" 60 90
 moved_with_it() { sheet_centred moved && [ "$Y" != "$beforeY" ]; }
 await moved_with_it || fail "the sheet did not move with its window (window $beforeY to $Y)"
 xdotool windowsize --sync "$window" 800 600
-await sheet_centred resized || fail "the sheet stands at $sheetX,$sheetY in a window $W wide"
+await sheet_centred resized || misplaced
 
 if [ "$manager" = openbox ]; then
     echo "-- the help window and the About box keep their size; the worksheet resizes"
@@ -176,7 +177,7 @@ if [ "$manager" = openbox ]; then
     titleBar=$(xprop -id "$window" _NET_FRAME_EXTENTS | awk -F'[=,]' '{ print $4 }')
     xdotool mousemove $((X + W / 2)) $((Y - titleBar / 2)) click --repeat 2 --delay 100 1
     maximised() { sheet_centred maximised && [ "$W" -gt 960 ]; }
-    await maximised || fail "the sheet stands at $sheetX,$sheetY in a window $W wide"
+    await maximised || misplaced
 fi
 
 echo "-- a close request on the worksheet ends the program"
